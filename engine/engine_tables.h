@@ -1,0 +1,82 @@
+// The engine's working tables. They belong to the library, one set per thread
+// (every shuzhi object on a thread shares them), are refilled by every sim call
+// and are read and written directly by the chip models.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shuzhi.h"
+#include "value_codes.h"
+
+namespace lgsim {
+
+// One row of `model_table`: the columns the catalogue fills (0, 1, 2, 6, 7, 8).
+struct model_row {
+    std::string name;
+    std::int16_t mount_kind = 0;
+    std::int16_t pin_count = 0;
+    std::int16_t chip_class = 0;
+    std::string description;
+    std::int16_t category = 0;
+};
+
+struct chip_info_row {
+    std::string name;            // column 0: the model name, trimmed
+    std::int16_t pin_count = 0;  // column 2: from the catalogue; 0 on a row never matched
+};
+
+struct node_entry {
+    value_code value = 0;
+    value_code mark = 0;  // equals pass_mark once the node is settled in this call
+};
+
+struct engine_tables {
+    std::vector<model_row> model_table;  // rows 0..100
+    std::int16_t model_last = 0;
+    std::int16_t max_pin_number = kMaxPinNumber;
+    std::int16_t chip_count = 0;
+    std::vector<chip_info_row> chip_info;  // chips 0..N
+    PinArray pin_node{61, 1};
+    PinArray pin_state{61, 1};
+    PinArray pin_mark{61, 1};
+    PinArray pin_value{61, 1};
+    std::vector<value_code> node_in;       // nodes 0..M
+    std::vector<node_entry> node_state;    // nodes 0..M
+    value_code pass_mark = 3;
+
+    // Driver trace of input resolution; entries 1..trace_depth are live.
+    int trace_depth = 0;
+    std::vector<std::int16_t> trace_chip{0};
+    std::vector<std::int16_t> trace_pin{0};
+    std::vector<value_code> trace_value{0};
+    // Drivers whose trace entry was cleared while resolving the current pin of
+    // the pass; met again, they answer their stored level instead of being
+    // evaluated again (the case of one evaluation reading two inputs that lie
+    // on the same loop, which would otherwise never end).
+    std::vector<std::pair<std::int16_t, std::int16_t>> cleared_drivers;
+};
+
+// The tables of the calling thread.
+engine_tables& tables();
+
+// Checked access to the node tables: a node number outside 0..M fails the call.
+node_entry& node_at(int node);
+value_code node_in_at(int node);
+
+// The value code seen at a chip pin, resolving its node on demand.
+value_code input_value(int pin, int chip);
+
+// Dispatch to the chip's model routine; empty for a model it does not know.
+// Mode 0 asks the pin's kind (-2 output, 7 not an output); other modes evaluate.
+std::optional<value_code> eval_pin(int chip, int pin, int mode);
+
+// Builds the catalogue (model_table rows 0..30, model_last 30).
+void init_model_table();
+
+// Resets the trace before a pin of the pass (and at the start of a call).
+void reset_trace();
+
+}  // namespace lgsim

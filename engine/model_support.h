@@ -1,0 +1,35 @@
+// Small helpers shared by the chip model routines.
+#pragma once
+
+#include <initializer_list>
+
+#include "engine_tables.h"
+
+namespace lgsim {
+
+// The node of a pin of a chip.
+inline int node_of(int pin, int chip) { return tables().pin_node(pin, chip); }
+
+// Powered when the ground pin's node is driven with 6 and the supply pin's with 5.
+inline bool powered(int chip, int ground_pin, int supply_pin) {
+    return node_in_at(node_of(ground_pin, chip)) == kGround &&
+           node_in_at(node_of(supply_pin, chip)) == kSupply;
+}
+
+inline bool contains(std::initializer_list<int> pins, int pin) {
+    for (int p : pins)
+        if (p == pin) return true;
+    return false;
+}
+
+// The logic level of an input pin, read with input_value.
+inline value_code level_of(int pin, int chip) { return logic_level(input_value(pin, chip)); }
+
+inline value_code& pin_state(int pin, int chip) { return tables().pin_state(pin, chip); }
+inline value_code& pin_mark(int pin, int chip) { return tables().pin_mark(pin, chip); }
+inline value_code pass_mark() { return tables().pass_mark; }
+
+// The node of a pin in node_state (value and mark).
+inline node_entry& node_entry_of(int pin, int chip) { return node_at(node_of(pin, chip)); }
+
+}  // namespace lgsim
