@@ -1,0 +1,60 @@
+// The fixed grid of connection points of the trainer board and its places on
+// the `board` picture. Board coordinates are twips (X right, Y down).
+#pragma once
+
+#include <cstdint>
+
+namespace bench {
+
+inline constexpr int kGridRows = 37;     // rows 0..36
+inline constexpr int kGridColumns = 65;  // columns 0..64
+inline constexpr int kLedRow = 35;       // LED inputs and the display module's pins
+inline constexpr int kTerminalRow = 36;  // switches, clock, pulse buttons, supply, ground
+
+inline constexpr double kPitch = 112;           // hole pitch, twips
+inline constexpr double kHitWindow = kPitch / 2;  // 56 twips
+inline constexpr double kBoardWidth = 10600;
+inline constexpr double kBoardHeight = 7335;
+
+// The one place where board twips become screen pixels.
+inline constexpr double kTwipsPerPixel = 15;
+constexpr double to_pixels(double twips) { return twips / kTwipsPerPixel; }
+constexpr double to_twips(double pixels) { return pixels * kTwipsPerPixel; }
+
+// Terminal columns of row 36.
+inline constexpr int kClockColumn = 16;
+inline constexpr int kPulse0Column = 17;
+inline constexpr int kPulse1Column = 18;
+inline constexpr int kSupplyColumn = 22;
+inline constexpr int kGroundColumn = 26;
+// Display module columns of row 35.
+inline constexpr int kDigit1CommonColumn = 16;
+inline constexpr int kDigit2CommonColumn = 17;
+inline constexpr int kFirstSegmentColumn = 18;
+inline constexpr int kLastSegmentColumn = 25;
+
+struct board_point {
+    double x = 0;
+    double y = 0;
+};
+
+// Rows 0..34 belong to groups 0..6 (five rows each); rows 35 and 36 are their own group.
+constexpr int group_of_row(int row) { return row >= 35 ? row : row / 5; }
+
+// The centre of a connection point, or (0, 0) for a pair without a place.
+board_point point_position(int row, int column);
+
+// True when the point has a place on the picture.
+bool has_place(int row, int column);
+
+struct hit {
+    int row = -1;
+    int column = -1;
+    board_point at;  // the point's centre on a hit, the given position otherwise
+};
+
+// The first point, in row then column order, strictly within half a pitch of
+// (x, y) in both axes.
+hit hit_test(double x, double y);
+
+}  // namespace bench
