@@ -1,0 +1,12 @@
+// The trainer picture under the board: panel, breadboard, bus strips, LED row,
+// terminal row and printed labels, drawn in board twips. Every hole lies at the
+// position of its connection point.
+#pragma once
+
+class QPainter;
+
+namespace bench {
+
+void paint_trainer(QPainter& painter);
+
+}  // namespace bench
