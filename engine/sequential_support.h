@@ -1,0 +1,77 @@
+// Helpers shared by the flip-flop, counter and register models: edge
+// detection from a stored clock code, the once-per-call clock guard and the
+// direct node writes that let other chips see what a model settled.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+
+#include "model_support.h"
+
+namespace lgsim {
+
+// The clock code as the model acts on it: a rise from a stored low level
+// becomes the rising-edge code; any other code, including an edge code that
+// arrived from a pulse button, is kept as it is.
+inline value_code with_rising_edge(value_code code, value_code previous) {
+    return logic_level(code) == 1 && logic_level(previous) == 0 ? kRisingEdge : code;
+}
+
+inline value_code with_falling_edge(value_code code, value_code previous) {
+    return logic_level(code) == 0 && logic_level(previous) == 1 ? kFallingEdge : code;
+}
+
+// Both directions, for inputs that count on one edge and carry on the other.
+inline value_code with_either_edge(value_code code, value_code previous) {
+    const value_code rising = with_rising_edge(code, previous);
+    return rising != code ? rising : with_falling_edge(code, previous);
+}
+
+// A model is evaluated several times per call but may act on a clock only
+// once: the first taker marks the clock pin, later ones find the mark.
+inline bool clocked_this_call(int clock_pin, int chip) {
+    return pin_mark(clock_pin, chip) == pass_mark();
+}
+
+inline bool take_clock(int clock_pin, int chip) {
+    if (clocked_this_call(clock_pin, chip)) return false;
+    pin_mark(clock_pin, chip) = pass_mark();
+    return true;
+}
+
+inline bool node_settled(int pin, int chip) { return node_entry_of(pin, chip).mark == pass_mark(); }
+inline value_code node_value(int pin, int chip) { return node_entry_of(pin, chip).value; }
+inline void write_node(int pin, int chip, value_code value) { node_entry_of(pin, chip).value = value; }
+inline void mark_node(int pin, int chip) { node_entry_of(pin, chip).mark = pass_mark(); }
+
+inline void settle_node(int pin, int chip, value_code value) {
+    write_node(pin, chip, value);
+    mark_node(pin, chip);
+}
+
+// Where a pin sits in a list of pins, or -1.
+inline int position_of(std::span<const int> pins, int pin) {
+    for (std::size_t k = 0; k < pins.size(); ++k)
+        if (pins[k] == pin) return static_cast<int>(k);
+    return -1;
+}
+
+// A decade counter's four outputs, weight 1 first. Only a stored code of
+// exactly 1 counts: a code loaded from a supply terminal (5) shows high on the
+// output but weighs nothing in the count.
+using count_bits = std::array<value_code, 4>;
+
+inline int count_of(const count_bits& bits) {
+    int count = 0;
+    for (std::size_t k = 0; k < bits.size(); ++k)
+        if (bits[k] == kHigh) count += 1 << k;
+    return count;
+}
+
+inline void set_count(count_bits& bits, int count) {
+    for (std::size_t k = 0; k < bits.size(); ++k)
+        bits[k] = (count >> k) & 1 ? kHigh : kLow;
+}
+
+}  // namespace lgsim
