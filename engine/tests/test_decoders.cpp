@@ -124,6 +124,7 @@ TEST(Ls47, AnswersTheValueLeftOnItsNodeWhenSegmentsShareOne) {
     c.wire(chip, 13, chip, 12);
     drive_code(c, chip, 6);  // a lit, b dark
     c.sim();
+    EXPECT_EQ(tables().pin_value(13, chip), L) << "pin a answers b's value, not a conflict";
     EXPECT_EQ(c.at(chip, 13), L);
     EXPECT_EQ(c.state(chip, 13), H) << "the memory keeps the decoded segment";
     EXPECT_EQ(c.state(chip, 12), L);
