@@ -37,8 +37,8 @@ constexpr gate_output kAndOrInvert[] = {{8, {1, 12, 13, 9, 10, 11}, 6, 3}, {6, {
 constexpr gate_output kQuadXor[] = {
     {3, {1, 2}, 2}, {6, {4, 5}, 2}, {8, {9, 10}, 2}, {11, {12, 13}, 2}};
 
-constexpr int kGround = 7;
-constexpr int kSupply = 14;
+constexpr int kGroundPin = 7;
+constexpr int kSupplyPin = 14;
 
 value_code combine(gate_function function, const std::array<value_code, 8>& level, int count,
                    int first_group) {
@@ -70,7 +70,7 @@ std::optional<value_code> gate_model(const gate_package& package, int chip, int 
     for (const gate_output& g : package.outputs)
         if (g.output == pin) gate = &g;
     if (mode == 0) return gate ? kOutputPin : kNotOutput;
-    if (!powered(chip, kGround, kSupply)) return kUnpowered;
+    if (!powered(chip, kGroundPin, kSupplyPin)) return kUnpowered;
     if (gate == nullptr) return kNotOutput;
     std::array<value_code, 8> level{};
     for (int k = 0; k < gate->input_count; ++k) level[k] = level_of(gate->inputs[k], chip);
