@@ -1,0 +1,207 @@
+// The netlist driver: node numbers for wires and chip pins, the board's codes
+// onto the nodes, and the engine call with the readings it leaves.
+#include <exception>
+#include <map>
+#include <utility>
+
+#include "bench_model.h"
+#include "value_codes.h"
+
+namespace bench {
+
+namespace {
+
+using strip = std::pair<int, int>;  // (group, grid column): one conductor
+
+// The wires with an end on each strip, in ascending wire order.
+class strip_index {
+public:
+    explicit strip_index(const std::vector<wire>& wires) {
+        for (int w = 1; w < static_cast<int>(wires.size()); ++w) {
+            add({wires[w].start_group, wires[w].start_column}, w);
+            add({wires[w].end_group, wires[w].end_column}, w);
+        }
+    }
+    int first_wire_on(strip s) const {
+        const auto found = wires_.find(s);
+        return found == wires_.end() ? 0 : found->second.front();
+    }
+    const std::vector<int>& wires_on(strip s) const {
+        static const std::vector<int> none;
+        const auto found = wires_.find(s);
+        return found == wires_.end() ? none : found->second;
+    }
+
+private:
+    void add(strip s, int w) {
+        std::vector<int>& list = wires_[s];
+        if (list.empty() || list.back() != w) list.push_back(w);  // both ends on one strip
+    }
+    std::map<strip, std::vector<int>> wires_;
+};
+
+}  // namespace
+
+bool bench_model::valid_node(int node) const { return node >= 0 && node <= max_node_number_; }
+
+lgsim::value_code bench_model::node_value(int node) const {
+    return valid_node(node) ? v_node_[node] : lgsim::kNoDrive;
+}
+
+lgsim::value_code bench_model::node_drive(int node) const {
+    return valid_node(node) ? v_node_in_[node] : lgsim::kNoDrive;
+}
+
+int bench_model::node_of_pin(int pin, int chip) const {
+    if (pin < 0 || pin >= kPinSlots || chip < 1 || chip > chip_count()) return 0;
+    return chip_pin_number_(pin, chip);
+}
+
+lgsim::value_code bench_model::pin_reading(int pin, int chip) const {
+    if (pin < 0 || pin >= kPinSlots || chip < 1 || chip > chip_count()) return lgsim::kNoDrive;
+    return pin_readings_(pin, chip);
+}
+
+void bench_model::node_numbering() {
+    max_node_number_ = 0;
+    for (int w = 1; w <= wire_count(); ++w) wires_[w].node = -1;
+    for (int k = 1; k <= chip_count(); ++k)
+        for (int p = 1; p < kPinSlots; ++p) chip_pin_number_(p, k) = 0;
+
+    // Wires sharing a strip share a node, however long the chain. Every wire
+    // of a chain gets the number its lowest wire opened, so the order of the
+    // flood does not change any number.
+    const strip_index index(wires_);
+    std::vector<int> to_flood;
+    for (int w = 1; w <= wire_count(); ++w) {
+        if (wires_[w].node >= 0) continue;
+        const auto node = static_cast<std::int16_t>(++max_node_number_);
+        wires_[w].node = node;
+        to_flood.push_back(w);
+        while (!to_flood.empty()) {
+            const wire& v = wires_[to_flood.back()];
+            to_flood.pop_back();
+            for (const strip& end : {strip{v.start_group, v.start_column}, strip{v.end_group, v.end_column}}) {
+                for (const int i : index.wires_on(end)) {
+                    if (wires_[i].node >= 0) continue;
+                    wires_[i].node = node;
+                    to_flood.push_back(i);
+                }
+            }
+        }
+    }
+
+    // A pin takes the node of the lowest wire ending on its strip; a pin that
+    // no wire reaches, or that has never been seated, is a node of its own.
+    for (int k = 1; k <= chip_count(); ++k) {
+        const chip& c = chips_[k];
+        for (int j = 1; j <= c.pin_count; ++j) {
+            const pin_place& place = c.places[j];
+            const int first_wire =
+                place.row < 0 ? 0 : index.first_wire_on({place.group, place.column});
+            chip_pin_number_(j, k) = first_wire == 0
+                                         ? static_cast<std::int16_t>(++max_node_number_)
+                                         : wires_[first_wire].node;
+        }
+    }
+
+    v_node_.resize(max_node_number_ + 1, 0);
+    v_node_in_.resize(max_node_number_ + 1, 0);
+    for (int n = 1; n <= max_node_number_; ++n) {
+        v_node_[n] = lgsim::kNoDrive;
+        v_node_in_[n] = lgsim::kNoDrive;
+    }
+    drive_refresh();
+}
+
+void bench_model::drive_terminal_codes() {
+    // When several board points reach one node, the last wire and, within a
+    // wire, the higher column wins.
+    for (int w = 1; w <= wire_count(); ++w) {
+        const wire& v = wires_[w];
+        if (!valid_node(v.node)) continue;
+        for (int b = 0; b < kGridColumns; ++b) {
+            if (!v.has_end_at(kTerminalRow, b)) continue;
+            v_node_[v.node] = point_values_[kTerminalRow][b];
+            v_node_in_[v.node] = point_values_[kTerminalRow][b];
+        }
+    }
+}
+
+void bench_model::drive_refresh() {
+    drive_terminal_codes();
+    for (int k = 1; k <= chip_count(); ++k)
+        for (int j = 1; j <= chips_[k].pin_count; ++j)
+            pin_readings_(j, k) = node_drive(chip_pin_number_(j, k));
+}
+
+bool bench_model::engine_call() {
+    chip_model_.assign(1, std::string());
+    for (int k = 1; k <= chip_count(); ++k) chip_model_.push_back(chips_[k].model);
+    if (chip_count() == 0) {
+        request_redraw();
+        node_numbering();
+        return true;
+    }
+    try {
+        lgsim::shuzhi engine;
+        engine.sim(static_cast<std::int16_t>(chip_count()),
+                   static_cast<std::int16_t>(max_node_number_), chip_model_, chip_pin_number_,
+                   v_node_in_, v_node_, v_chip_pin_, new_circuit_);
+    } catch (const std::exception&) {
+        // Only tables out of step can make the engine fail; the bench keeps
+        // running and the next step starts afresh.
+        return false;
+    }
+    for (int k = 1; k <= chip_count(); ++k)
+        for (int j = 1; j < kPinSlots; ++j) pin_readings_(j, k) = node_value(chip_pin_number_(j, k));
+    return true;
+}
+
+void bench_model::evaluation_step() {
+    if (engine_call()) display_update();
+}
+
+lgsim::value_code bench_model::read_chip_pin(int pin, int chip) {
+    if (chip < 1 || chip > chip_count() || pin < 1 || pin >= kPinSlots) return lgsim::kNoDrive;
+    drive_refresh();
+    if (!engine_call()) return lgsim::kNoDrive;
+    return node_value(chip_pin_number_(pin, chip));
+}
+
+lgsim::value_code bench_model::read_point(int row, int column) {
+    if (row < 0 || row >= kGridRows || column < 0 || column >= kGridColumns) return lgsim::kNoDrive;
+    if (row == kTerminalRow) return point_values_[row][column];
+
+    const auto first_pin_where = [this](auto&& matches) -> std::pair<int, int> {
+        for (int k = 1; k <= chip_count(); ++k)
+            for (int j = 1; j <= chips_[k].pin_count; ++j)
+                if (matches(k, j)) return {k, j};
+        return {0, 0};
+    };
+
+    std::pair<int, int> pin{0, 0};
+    int w = 1;
+    while (w <= wire_count() && !wires_[w].has_end_at(row, column)) ++w;
+    if (w <= wire_count()) {
+        // A terminal wired to the same node answers with its own code.
+        const int node = wires_[w].node;
+        for (int t = 1; t <= wire_count(); ++t) {
+            const wire& v = wires_[t];
+            if (v.node != node) continue;
+            if (v.start_row == kTerminalRow) return point_values_[kTerminalRow][v.start_column];
+            if (v.end_row == kTerminalRow) return point_values_[kTerminalRow][v.end_column];
+        }
+        pin = first_pin_where([&](int k, int j) { return chip_pin_number_(j, k) == node; });
+    } else {
+        const int group = group_of_row(row);
+        pin = first_pin_where([&](int k, int j) {
+            const pin_place& place = chips_[k].places[j];
+            return place.row >= 0 && place.group == group && place.column == column;
+        });
+    }
+    if (pin.first == 0) return lgsim::kNoDrive;
+    return read_chip_pin(pin.second, pin.first);
+}
+
+}  // namespace bench
