@@ -53,7 +53,7 @@ void board_view::draw_line(QPointF from, QPointF to, const QColor& colour, doubl
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(colour, width_pixels * kTwipsPerPixel, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawLine(from, to);
-    update();
+    update_twips(QRectF(from, to).normalized(), width_pixels);
 }
 
 void board_view::draw_dot(QPointF at, const QColor& colour, double width_pixels) {
@@ -64,7 +64,7 @@ void board_view::draw_dot(QPointF at, const QColor& colour, double width_pixels)
     p.setBrush(colour);
     const double r = std::max(width_pixels, 1.0) * kTwipsPerPixel / 2;
     p.drawEllipse(at, r, r);
-    update();
+    update_twips(QRectF(at, at), width_pixels);
 }
 
 void board_view::xor_line(QPointF from, QPointF to, const QColor& pen) {
@@ -73,7 +73,7 @@ void board_view::xor_line(QPointF from, QPointF to, const QColor& pen) {
     p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     p.setPen(QPen(pen, kTwipsPerPixel, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(from, to);
-    update();
+    update_twips(QRectF(from, to).normalized(), 1);
 }
 
 void board_view::draw_image(const QImage& image, QPointF at) {
@@ -82,13 +82,20 @@ void board_view::draw_image(const QImage& image, QPointF at) {
     const QSizeF size(to_twips(image.width() / image.devicePixelRatio()),
                       to_twips(image.height() / image.devicePixelRatio()));
     p.drawImage(QRectF(at, size), image);
-    update();
+    update_twips(QRectF(at, size), 0);
+}
+
+void board_view::update_twips(const QRectF& twips, double margin_pixels) {
+    const double m = margin_pixels + 2;
+    update(QRectF(twips.left() / kTwipsPerPixel - m, twips.top() / kTwipsPerPixel - m,
+                  twips.width() / kTwipsPerPixel + 2 * m, twips.height() / kTwipsPerPixel + 2 * m)
+               .toAlignedRect());
 }
 
 void board_view::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(rect(), layer_);
+    p.drawImage(QRectF(rect()), layer_, QRectF(layer_.rect()));
 }
 
 static QPointF twips_at(QMouseEvent* event) {

@@ -38,6 +38,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Repaints the widget pixels under a twips rectangle, with a margin for the pen.
+    void update_twips(const QRectF& twips, double margin_pixels);
+
     QImage trainer_;
     QImage layer_;
 };

@@ -1,6 +1,9 @@
 #include "main_window.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QFile>
 #include <QMouseEvent>
 
 #include "art_style.h"
@@ -20,16 +23,40 @@ const QColor kStickColours[6] = {QColor(255, 0, 128), QColor(10, 10, 10),  QColo
 
 }  // namespace
 
-main_window::main_window(QWidget* parent) : QWidget(parent) {
+main_window::main_window(QWidget* parent)
+    : QWidget(parent),
+      model_(std::make_unique<bench_model>()),
+      program_folder_(QCoreApplication::applicationDirPath() + QLatin1Char('/')) {
+    prompts_ = std::make_unique<dialog_prompts>(this);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("数字电路虚拟实验台"));
     setFixedSize(px(layout::kFormWidth), px(layout::kFormHeight));
     create_controls();
+    connect_controls();
+    install_hooks();
+    refresh_indicators();
+    redraw_board(kRedrawAll);
 }
 
 main_window::~main_window() {
     tcal_->stop();
     tcont18_->stop();
+}
+
+bool main_window::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == bt_help_) show_help();
+        else if (watched == menu_items_[0]) save_command();
+        else if (watched == menu_items_[1]) load_command();
+        else if (watched == menu_items_[2]) clear_command();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void main_window::closeEvent(QCloseEvent* event) {
+    tcal_->stop();
+    tcont18_->stop();
+    QWidget::closeEvent(event);
 }
 
 void main_window::create_controls() {
@@ -174,12 +201,351 @@ void main_window::create_controls() {
     tcont18_->setTimerType(Qt::PreciseTimer);
     tcont18_->setInterval(1);
 
-    connect(bt_menu_, &picture_control::pressed, this, [this] { show_menu(); });
+    tcal_->setSingleShot(true);
+    speed_->setReadOnly(true);
     bt_menu_->setCursor(Qt::PointingHandCursor);
     bt_help_->setCursor(Qt::PointingHandCursor);
+    board_->setMouseTracking(true);
 
-    board_->draw_image(art::module_picture(dpr), QPointF(layout::kModuleLeft, layout::kModuleTop));
+    for (int k = 0; k < 2; ++k) {
+        kk_[k] = art::switch_picture(k == 1, dpr);
+        ll_[k] = art::lamp_picture(k == 1, dpr);
+        powerpic_[k] = art::power_switch_picture(k == 1, dpr);
+        ledpic_[k] = art::power_lamp_picture(k == 1, dpr);
+    }
+    module_picture_ = art::module_picture(dpr);
+    chip_pictures_.push_back(nullptr);
+
+    icselect_ = new chip_box(this, board_, program_folder_);
 }
+
+void main_window::connect_controls() {
+    connect(bt_menu_, &picture_control::pressed, this, [this] { show_menu(); });
+    bt_help_->installEventFilter(this);
+    for (QLabel* item : menu_items_) item->installEventFilter(this);
+    connect(board_, &board_view::pressed, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers, double x, double y) { on_board_press(b, x, y); });
+    connect(board_, &board_view::moved, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) { on_board_move(x, y); });
+    connect(board_, &board_view::chip_dropped, this, [this](int row, double x, double y) {
+        model_->drop_chip(row, x, y);
+        after_change();
+    });
+    for (picture_control* stick : sticks_)
+        connect(stick, &picture_control::pressed, this, [this](int k) {
+            hide_menu();
+            model_->click_colour_stick(k);
+            board_->setCursor(model_->wire_in_hand() >= 0 ? art::wiring_pointer() : QCursor());
+        });
+    connect(on_off_, &picture_control::pressed, this, [this] {
+        model_->press_power();
+        after_change();
+    });
+    for (picture_control* sw : k1_)
+        connect(sw, &picture_control::pressed, this, [this](int k) {
+            model_->press_switch(k);
+            after_change();
+        });
+    for (picture_control* button : pulse_) {
+        connect(button, &picture_control::pressed, this, [this](int k) {
+            model_->press_pulse(k);
+            after_change();
+        });
+        connect(button, &picture_control::released, this, [this](int k) {
+            model_->release_pulse(k);
+            after_change();
+        });
+    }
+    connect(smg_, &picture_control::pressed, this, [this] {
+        smg_->hide();
+        redraw_board(kRedrawAll);
+    });
+    connect(feq_, &QScrollBar::valueChanged, this, [this](int value) {
+        model_->set_rate(value);
+        speed_->setText(model_->speed_text());
+    });
+    connect(tcal_, &QTimer::timeout, this, [this] {
+        model_->kick_tick();
+        after_change();
+    });
+    connect(tcont18_, &QTimer::timeout, this, [this] {
+        model_->clock_tick();
+        refresh_indicators();
+    });
+    connect(ic_button_, &picture_control::pressed, this, [this] {
+        hide_menu();
+        icselect_->open();
+    });
+    connect(icselect_, &chip_box::name_clicked, this, [this](int row) {
+        model_->place_chip_by_name(row);
+        after_change();
+    });
+}
+
+QString main_window::dialog_folder() const {
+    if (!model_->circuit_folder().isEmpty()) return model_->circuit_folder();
+    return program_folder_ + QStringLiteral("circuit/");
+}
+
+void main_window::save_command() {
+    hide_menu();
+    const std::optional<QString> name = prompts_->save_file_name(dialog_folder());
+    if (!name) return;
+    if (QFile::exists(*name) &&
+        !prompts_->ask_overwrite(QStringLiteral("文件") + name->trimmed() + QStringLiteral("已存在，重写它吗?")))
+        return;
+    const file_result result = model_->save(*name);
+    if (!result.ok) prompts_->warn(result.message);
+    cir_name_->setText(model_->circuit_caption());
+}
+
+void main_window::load_command() {
+    hide_menu();
+    const std::optional<QString> name = prompts_->open_file_name(dialog_folder());
+    if (!name) return;
+    const file_result result = model_->load(*name);
+    if (!result.ok) prompts_->warn(result.message);
+    cir_name_->setText(model_->circuit_caption());
+    after_change();
+}
+
+void main_window::clear_command() {
+    hide_menu();
+    model_->clear();
+    after_change();
+}
+
+void main_window::show_help() {
+    hide_menu();
+    if (help_ == nullptr) help_ = new help_window(this, bt_menu_->picture());
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void main_window::show_pinout(int k) {
+    if (k < 1 || k > model_->chip_count()) return;
+    const chip& c = model_->chip_at(k);
+    const QString model = QString::fromStdString(c.model).trimmed();
+    if (pinout_ == nullptr) pinout_ = new pinout_window(this);
+    pinout_->show_diagram(model + QStringLiteral("_") + QString::fromStdString(c.description),
+                          program_folder_ + QStringLiteral("ICbmp/") + model.toUpper() + QStringLiteral(".bmp"));
+}
+
+void main_window::show_module_pinout() {
+    if (pinout_ == nullptr) pinout_ = new pinout_window(this);
+    pinout_->show_diagram(QStringLiteral("数码管模块"), program_folder_ + QStringLiteral("ICbmp/smgmk.bmp"));
+}
+
+void main_window::install_hooks() {
+    bench_hooks hooks;
+    hooks.redraw_board = [this](int mode) { redraw_board(mode); };
+    hooks.enable_kick = [this] { tcal_->start(1); };
+    hooks.enable_clock = [this] {
+        if (!tcont18_->isActive()) tcont18_->start();
+    };
+    hooks.set_clock_interval = [this](int ms) { tcont18_->setInterval(ms); };
+    hooks.displays_updated = [this] { draw_displays(); };
+    hooks.outline_size = [this](const std::string& model) -> std::optional<picture_size> {
+        const QPixmap& pm = outline_of(model);
+        if (pm.isNull()) return std::nullopt;
+        return picture_size{to_twips(pm.width() / pm.devicePixelRatio()),
+                            to_twips(pm.height() / pm.devicePixelRatio())};
+    };
+    model_->set_hooks(std::move(hooks));
+}
+
+const QPixmap& main_window::outline_of(const std::string& model) {
+    const QString key = QString::fromStdString(model).trimmed().toUpper();
+    auto it = outlines_.find(key);
+    if (it == outlines_.end()) {
+        QPixmap pm;
+        const QString file = program_folder_ + QStringLiteral("ICshape/") + key + QStringLiteral(".gif");
+        if (QFile::exists(file)) pm.load(file);
+        it = outlines_.insert(key, pm);
+    }
+    return *it;
+}
+
+picture_control* main_window::chip_picture(int k) const {
+    if (k < 1 || k >= static_cast<int>(chip_pictures_.size())) return nullptr;
+    return chip_pictures_[k];
+}
+
+void main_window::sync_chip_pictures() {
+    const int count = model_->chip_count();
+    while (static_cast<int>(chip_pictures_.size()) <= count) {
+        const int k = static_cast<int>(chip_pictures_.size());
+        picture_control* pic = new picture_control(board_, k);
+        pic->setObjectName(QStringLiteral("ICimage(%1)").arg(k));
+        pic->setCursor(Qt::SizeAllCursor);
+        connect(pic, &picture_control::pressed, this,
+                [this](int k, Qt::MouseButton button, Qt::KeyboardModifiers, double x, double y) {
+                    if (k > model_->chip_count()) return;
+                    hide_menu();
+                    if (button == Qt::RightButton) {
+                        show_pinout(k);
+                        return;
+                    }
+                    model_->press_chip(k, x, y);
+                    chip_pictures_[k]->raise();
+                });
+        connect(pic, &picture_control::moved, this,
+                [this](int k, Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x, double y) {
+                    if (k > model_->chip_count() || !(buttons & (Qt::LeftButton | Qt::MiddleButton))) return;
+                    if (model_->move_chip(k, x, y)) sync_chip_pictures();
+                });
+        connect(pic, &picture_control::released, this,
+                [this](int k, Qt::MouseButton button) {
+                    if (k > model_->chip_count() || button == Qt::RightButton) return;
+                    model_->release_chip(k);
+                    after_change();
+                });
+        connect(pic, &picture_control::double_clicked, this, [this](int k, Qt::MouseButton button) {
+            if (k > model_->chip_count() || button != Qt::LeftButton) return;
+            model_->delete_chip(k);
+            after_change();
+        });
+        chip_pictures_.push_back(pic);
+    }
+    for (int k = 1; k < static_cast<int>(chip_pictures_.size()); ++k) {
+        picture_control* pic = chip_pictures_[k];
+        if (k > count) {
+            pic->hide();
+            continue;
+        }
+        const chip& c = model_->chip_at(k);
+        pic->setGeometry(twips_rect(c.picture.left, c.picture.top, c.picture.width, c.picture.height));
+        const QPixmap& outline = outline_of(c.model);
+        if (pic->picture().cacheKey() != outline.cacheKey()) pic->set_picture(outline);
+        if (!pic->isVisible()) {
+            pic->show();
+            pic->raise();
+        }
+    }
+}
+
+void main_window::after_change() {
+    sync_chip_pictures();
+    refresh_indicators();
+}
+
+void main_window::refresh_indicators() {
+    on_off_->set_picture(powerpic_[model_->power_on() ? 1 : 0]);
+    power_led_->set_picture(ledpic_[model_->power_on() ? 1 : 0]);
+    for (int k = 0; k < 16; ++k) {
+        k1_[k]->set_picture(kk_[model_->switch_state(k) == 1 ? 1 : 0]);
+        lamps_[k]->set_picture(ll_[model_->lamp_lit(k) ? 1 : 0]);
+        leds_[k]->setVisible(model_->led_shown(k));
+    }
+}
+
+void main_window::redraw_board(int mode) {
+    if (mode == 1) return;
+    if (mode != 3) {
+        board_->clear_layer();
+        if (model_->display_module_on_board())
+            board_->draw_image(module_picture_, QPointF(layout::kModuleLeft, layout::kModuleTop));
+    }
+    for (int w = 1; w <= model_->wire_count(); ++w) {
+        const wire& line = model_->wire_at(w);
+        if (line.points.empty()) continue;
+        const QColor colour(red_of(line.colour), green_of(line.colour), blue_of(line.colour));
+        auto at = [&](std::size_t k) { return QPointF(line.points[k].x, line.points[k].y); };
+        for (std::size_t k = 1; k < line.points.size(); ++k)
+            board_->draw_line(at(k - 1), at(k), QColor(180, 180, 180), 3);
+        for (std::size_t k = 1; k < line.points.size(); ++k) board_->draw_line(at(k - 1), at(k), colour, 2);
+        board_->draw_dot(at(0), QColor(240, 100, 150), 2);
+        board_->draw_dot(at(line.points.size() - 1), QColor(240, 100, 150), 2);
+    }
+}
+
+void main_window::draw_displays() {
+    // Display chips: segment lines relative to the chip picture.
+    struct segment_line {
+        int pin;
+        double x1, y1, x2, y2;
+    };
+    static constexpr segment_line kDisplaySegments[] = {
+        {6, 170, 90, 424, 90},    {4, 480, 130, 480, 360}, {2, 480, 460, 480, 670},
+        {10, 170, 704, 424, 704}, {9, 120, 460, 120, 660}, {7, 120, 130, 120, 360},
+        {3, 170, 404, 424, 404},  {1, 540, 704, 540, 707}};
+    for (int k = 1; k <= model_->chip_count(); ++k) {
+        const chip& c = model_->chip_at(k);
+        if (c.chip_class != 4) continue;
+        for (const segment_line& s : kDisplaySegments) {
+            if (s.pin > c.pin_count || c.segments[s.pin] == segment_look::undrawn) continue;
+            const QColor colour = c.segments[s.pin] == segment_look::lit ? QColor(250, 5, 10)
+                                                                          : QColor(125, 135, 135);
+            const QPointF a(c.picture.left + s.x1, c.picture.top + s.y1);
+            const QPointF b(c.picture.left + s.x2, c.picture.top + s.y2);
+            board_->draw_line(a, b, colour, 3);
+        }
+    }
+    // The module's two digits.
+    struct module_line {
+        double x1, y1, x2, y2;
+    };
+    static constexpr module_line kDigit1[8] = {
+        {9545, 2460, 9675, 2460}, {9720, 2490, 9690, 2630}, {9683, 2690, 9653, 2830},
+        {9470, 2870, 9620, 2870}, {9460, 2690, 9430, 2830}, {9500, 2490, 9460, 2630},
+        {9520, 2650, 9640, 2650}, {9720, 2870, 9730, 2870}};
+    static constexpr module_line kDigit2[8] = {
+        {9545, 2460, 9675, 2460}, {9720, 2490, 9690, 2630}, {9683, 2690, 9653, 2830},
+        {9470, 2870, 9620, 2870}, {9460, 2690, 9430, 2830}, {9490, 2490, 9460, 2630},
+        {9520, 2660, 9640, 2660}, {9720, 2850, 9730, 2850}};
+    constexpr double kDigit2Shift = 470;
+    for (int digit = 1; digit <= 2; ++digit) {
+        for (int column = kFirstSegmentColumn; column <= kLastSegmentColumn; ++column) {
+            const segment_look look = model_->module_segment(digit, column);
+            if (look == segment_look::undrawn) continue;
+            const module_line& s = (digit == 1 ? kDigit1 : kDigit2)[column - kFirstSegmentColumn];
+            const double dx = digit == 1 ? 0 : kDigit2Shift;
+            const QColor colour = look == segment_look::lit ? QColor(250, 120, 100) : QColor(195, 195, 195);
+            board_->draw_line(QPointF(s.x1 + dx, s.y1), QPointF(s.x2 + dx, s.y2), colour, 3);
+        }
+    }
+    for (int k = 0; k < 16; ++k) leds_[k]->setVisible(model_->led_shown(k));
+}
+
+void main_window::on_board_press(Qt::MouseButton button, double x, double y) {
+    if (button == Qt::RightButton && x > 8955 && x < 10440 && y > 2205 && y < 3615) {
+        hide_menu();
+        show_module_pinout();
+        return;
+    }
+    const QRectF power(twips_of(on_off_->x()), twips_of(on_off_->y()), twips_of(on_off_->width()),
+                       twips_of(on_off_->height()));
+    if (button == Qt::LeftButton && power.contains(x, y)) model_->press_power();
+    hide_menu();
+    if (button != Qt::LeftButton && button != Qt::RightButton) return;
+    const board_press_result r =
+        model_->press_board(button == Qt::LeftButton ? mouse_button::left : mouse_button::right, x, y);
+    if (r.outcome == press_outcome::point_added || r.outcome == press_outcome::wire_finished) {
+        const rgb_colour c = model_->wire_colour();
+        const QColor colour(red_of(c), green_of(c), blue_of(c));
+        // A finished wire is drawn by the redraw that finishing it asked for.
+        if (r.outcome == press_outcome::point_added) {
+            if (r.dot) board_->draw_dot(QPointF(r.to.x, r.to.y), QColor(230, 0, 0), 2);
+            board_->draw_line(QPointF(r.from.x, r.from.y), QPointF(r.to.x, r.to.y), colour, r.dot ? 2 : 1);
+        }
+    }
+    board_->setCursor(model_->wire_in_hand() >= 0 ? art::wiring_pointer() : QCursor());
+    after_change();
+}
+
+void main_window::on_board_move(double x, double y) {
+    const rubber_band band = model_->move_on_board(x, y);
+    if (!band.erase && !band.draw) return;
+    const rgb_colour c = model_->wire_colour() ^ rgb(250, 250, 250);
+    const QColor pen(red_of(c), green_of(c), blue_of(c));
+    if (band.erase) board_->xor_line(QPointF(band.erase->from.x, band.erase->from.y),
+                                     QPointF(band.erase->to.x, band.erase->to.y), pen);
+    if (band.draw) board_->xor_line(QPointF(band.draw->from.x, band.draw->from.y),
+                                    QPointF(band.draw->to.x, band.draw->to.y), pen);
+}
+
+void main_window::hide_menu() { menu_->hide(); }
 
 void main_window::show_menu() {
     menu_->move(bt_menu_->x() + bt_menu_->width(), bt_menu_->y() + px(100));

@@ -8,11 +8,18 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
+#include <QHash>
 #include <array>
+#include <memory>
 #include <vector>
 
+#include "bench_model.h"
 #include "board_view.h"
+#include "chip_box.h"
+#include "file_prompts.h"
+#include "help_window.h"
 #include "picture_control.h"
+#include "pinout_window.h"
 
 namespace bench {
 
@@ -41,10 +48,58 @@ public:
     QLabel* circuit_name() const { return cir_name_; }
     QTimer* kick_timer() const { return tcal_; }
     QTimer* clock_timer() const { return tcont18_; }
+    chip_box* chips_box() const { return icselect_; }
+    // The picture of chip k (1..chip count) on the board.
+    picture_control* chip_picture(int k) const;
+    bench_model& model() { return *model_; }
+    const QString& program_folder() const { return program_folder_; }
+
+    // Dialog and message boxes of the file commands (tests answer them).
+    void set_prompts(std::unique_ptr<file_prompts> prompts) { prompts_ = std::move(prompts); }
+    // Where the file dialog starts: the shipped circuits until a file is saved or loaded.
+    QString dialog_folder() const;
+    void save_command();   // m1
+    void load_command();   // m2
+    void clear_command();  // m3
+    void show_help();      // BThelp
+    void show_pinout(int chip);
+    void show_module_pinout();
+    help_window* help() const { return help_; }
+    pinout_window* pinout() const { return pinout_; }
+
+    // Board redraw: mode 0 or 2 clears the layer and redraws the module and
+    // every wire; mode 3 draws the wires over the current picture.
+    void redraw_board(int mode);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void create_controls();
+    void connect_controls();
+    void install_hooks();
     void show_menu();
+    void hide_menu();
+    void on_board_press(Qt::MouseButton button, double x, double y);
+    void on_board_move(double x, double y);
+    void draw_displays();
+    void refresh_indicators();
+    void sync_chip_pictures();
+    const QPixmap& outline_of(const std::string& model);
+    void after_change();
+
+    std::unique_ptr<bench_model> model_;
+    std::unique_ptr<file_prompts> prompts_;
+    help_window* help_ = nullptr;
+    pinout_window* pinout_ = nullptr;
+    QString program_folder_;
+    QHash<QString, QPixmap> outlines_;
+    QImage module_picture_;
+    std::vector<picture_control*> chip_pictures_;  // entry 0 unused
+    chip_box* icselect_ = nullptr;
+    // Picture holders: Kk, Ll, Powerpic, LEDPIC (0 off / down, 1 on / up).
+    std::array<QPixmap, 2> kk_, ll_, powerpic_, ledpic_;
 
     board_view* board_ = nullptr;
     picture_control* bt_menu_ = nullptr;

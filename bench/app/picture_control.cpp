@@ -12,6 +12,7 @@ picture_control::picture_control(QWidget* parent, int index) : QWidget(parent), 
 }
 
 void picture_control::set_picture(const QPixmap& picture) {
+    if (picture.cacheKey() == picture_.cacheKey()) return;
     picture_ = picture;
     update();
 }

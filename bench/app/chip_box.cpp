@@ -1,0 +1,283 @@
+#include "chip_box.h"
+
+#include <QDrag>
+#include <QEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QPainter>
+
+#include "art_style.h"
+#include "board_view.h"
+#include "catalogue.h"
+#include "form_layout.h"
+#include "part_art.h"
+#include "twips_geometry.h"
+
+namespace bench {
+
+namespace {
+
+// Entry 0's controls; later entries follow 800 twips apart.
+constexpr double kNameLeft = 70, kNameTop = 120, kNameWidth = 2535, kNameHeight = 285;
+constexpr double kModelLeft = kNameLeft + 150, kModelTopOffset = 465 - 120, kModelWidth = 735,
+                 kModelHeight = 255;
+constexpr double kPictureLeft = 1080, kPictureTopOffset = 410 - 120, kPictureWidth = 870,
+                 kPictureHeight = 375;
+constexpr double kEntryStep = 800;
+constexpr double kPanelLeft = 166, kPanelTop = 480, kPanelWidth = 2850;
+constexpr double kScrollLeft = 2880, kScrollTop = 530, kScrollWidth = 255, kScrollHeight = 5595;
+constexpr int kEntries = 31;
+
+// Slide steps of the box: 70 twips behind the board, 100 in front of it.
+constexpr double kBehindStep = 70, kFrontStep = 100;
+constexpr double kOpenLeft = 80;
+constexpr int kSlideTickMs = 4;
+
+QString outline_file(const QString& folder, std::string_view model) {
+    return folder + QStringLiteral("ICshape/") + QString::fromUtf8(model.data(), model.size()) +
+           QStringLiteral(".gif");
+}
+
+// A frame picture along the box's edges.
+class edge_strip : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        QLinearGradient g(0, 0, width(), height());
+        g.setColorAt(0, QColor(176, 180, 186));
+        g.setColorAt(1, QColor(120, 126, 134));
+        p.fillRect(rect(), g);
+    }
+};
+
+}  // namespace
+
+chip_box::chip_box(QWidget* window, QWidget* board, const QString& program_folder)
+    : QWidget(window), board_(board), program_folder_(program_folder) {
+    setObjectName(QStringLiteral("icselect"));
+    setGeometry(twips_rect(layout::kChipBox.left, layout::kChipBox.top, layout::kChipBox.width,
+                           layout::kChipBox.height));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
+    setPalette(pal);
+
+    panel_ = new QWidget(this);
+    panel_->setObjectName(QStringLiteral("IC__Box"));
+    panel_->setGeometry(twips_rect(kPanelLeft, kPanelTop, kPanelWidth, 1000));
+
+    // Decorative edges: left, right, bottom, and the strip under the title.
+    const QRect edges[4] = {twips_rect(0, 375, 120, layout::kChipBox.height - 375),
+                            twips_rect(layout::kChipBox.width - 90, 375, 90, layout::kChipBox.height - 375),
+                            twips_rect(0, layout::kChipBox.height - 150, layout::kChipBox.width, 150),
+                            twips_rect(0, 375, layout::kChipBox.width, 75)};
+    for (const QRect& r : edges) {
+        QWidget* strip = new edge_strip(this);
+        strip->setGeometry(r);
+    }
+
+    title_ = new QWidget(this);
+    title_->setObjectName(QStringLiteral("Picture2"));
+    title_->setGeometry(twips_rect(0, 0, 3375, 375));
+    title_->setAutoFillBackground(true);
+    QPalette tp = title_->palette();
+    tp.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    title_->setPalette(tp);
+    closebox_ = new picture_control(title_);
+    closebox_->setObjectName(QStringLiteral("closebox"));
+    closebox_->setGeometry(twips_rect(0, 0, 375, 375));
+    closebox_->set_picture(art::close_box_picture(2));
+    closebox_->setCursor(Qt::PointingHandCursor);
+    QLabel* title = new QLabel(QStringLiteral("器件盒"), title_);
+    title->setObjectName(QStringLiteral("Label18"));
+    title->setGeometry(twips_rect(480, 0, 960, 375));
+    QFont title_font = art::label_font(px(250));
+    title->setFont(title_font);
+    title->setStyleSheet(QStringLiteral("color: rgb(192, 64, 0);"));
+    cb_ic_ = new QComboBox(title_);
+    cb_ic_->setObjectName(QStringLiteral("CB_ic"));
+    cb_ic_->setGeometry(twips_rect(1440, 30, 1455, 315));
+    cb_ic_->addItems({QStringLiteral("全部"), QStringLiteral("逻辑门"), QStringLiteral("触发器"),
+                      QStringLiteral("译码计数"), QStringLiteral("其它")});
+    cb_ic_->setCurrentIndex(0);
+
+    scroll_ = new QScrollBar(Qt::Vertical, this);
+    scroll_->setObjectName(QStringLiteral("IC__VScroll"));
+    scroll_->setGeometry(twips_rect(kScrollLeft, kScrollTop, kScrollWidth, kScrollHeight));
+    title_->raise();
+
+    connect(cb_ic_, &QComboBox::activated, this, [this](int index) { fill(index); });
+    connect(scroll_, &QScrollBar::valueChanged, this, [this](int v) { scroll_to(v); });
+    connect(closebox_, &picture_control::pressed, this, [this] { close_box_clicked(); });
+    connect(&slide_timer_, &QTimer::timeout, this, [this] { slide_tick(); });
+
+    hide();
+    fill(0);
+}
+
+void chip_box::fill(int category) {
+    scroll_->blockSignals(true);
+    scroll_->setValue(0);
+    scroll_->blockSignals(false);
+    double y = kNameTop;
+    int i = 0;
+    entry_rows_.assign(kEntries, 0);
+    for (int k = 0; k < static_cast<int>(lgsim::kCatalogue.size()); ++k) {
+        const lgsim::catalogue_entry& row = lgsim::kCatalogue[k];
+        if (category != 0 && row.category != category) continue;
+        entry_rows_[i] = k;
+        if (!entries_created_ && static_cast<int>(names_.size()) <= i) {
+            QLabel* name = new QLabel(panel_);
+            name->setObjectName(QStringLiteral("IC__cNAME(%1)").arg(i));
+            name->setFont(art::label_font(px(180)));
+            name->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+            name->setCursor(Qt::PointingHandCursor);
+            QLabel* model = new QLabel(panel_);
+            model->setObjectName(QStringLiteral("IC__type(%1)").arg(i));
+            model->setFont(art::label_font(px(170), true));
+            model->setStyleSheet(QStringLiteral("color: rgb(0, 64, 64);"));
+            model->setCursor(Qt::PointingHandCursor);
+            picture_control* picture = new picture_control(panel_, i);
+            picture->setObjectName(QStringLiteral("IC__BMP(%1)").arg(i));
+            picture->setCursor(Qt::OpenHandCursor);
+            const int entry = i;
+            name->installEventFilter(this);
+            model->installEventFilter(this);
+            connect(picture, &picture_control::moved, this,
+                    [this, entry](int, Qt::MouseButtons buttons) {
+                        if (buttons & Qt::LeftButton) start_drag(entry);
+                    });
+            names_.push_back(name);
+            models_.push_back(model);
+            pictures_.push_back(picture);
+        }
+        QLabel* name = names_[i];
+        name->setText(QString::number(i + 1) + QStringLiteral(". ") +
+                      QString::fromUtf8(row.description.data(), row.description.size()));
+        models_[i]->setText(QString::fromUtf8(row.model.data(), row.model.size()));
+        const QString file = outline_file(program_folder_, row.model);
+        QPixmap picture;
+        if (QFile::exists(file)) picture.load(file);
+        pictures_[i]->set_picture(picture);
+        name->setGeometry(twips_rect(kNameLeft, y, kNameWidth, kNameHeight));
+        models_[i]->setGeometry(twips_rect(kModelLeft, y + kModelTopOffset, kModelWidth, kModelHeight));
+        if (picture.isNull())
+            pictures_[i]->setGeometry(
+                twips_rect(kPictureLeft, y + kPictureTopOffset, kPictureWidth, kPictureHeight));
+        else
+            pictures_[i]->setGeometry(QRect(QPoint(px(kPictureLeft), px(y + kPictureTopOffset)),
+                                            picture.size()));
+        name->show();
+        models_[i]->show();
+        pictures_[i]->show();
+        y += kEntryStep;
+        ++i;
+    }
+    shown_ = i;
+    for (int k = i; k < static_cast<int>(names_.size()); ++k) {
+        names_[k]->hide();
+        models_[k]->hide();
+        pictures_[k]->hide();
+    }
+    panel_->setGeometry(twips_rect(kPanelLeft, kPanelTop, kPanelWidth, y + 500));
+    scroll_->blockSignals(true);
+    scroll_->setRange(0, shown_);
+    scroll_->setValue(0);
+    scroll_->blockSignals(false);
+    entries_created_ = true;
+}
+
+bool chip_box::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int k = 0; k < shown_; ++k)
+            if (watched == names_[k] || watched == models_[k]) emit name_clicked(entry_rows_[k]);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void chip_box::scroll_to(int value) {
+    if (shown_ == 0) return;
+    const double box_height = twips_of(panel_->height());
+    const double top = (kScrollHeight - box_height) * value / shown_ + kScrollTop - 50;
+    panel_->move(px(kPanelLeft), px(top));
+}
+
+void chip_box::start_drag(int entry) {
+    picture_control* picture = pictures_[entry];
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(kChipRowMime), QByteArray::number(entry_rows_[entry]));
+    QDrag* drag = new QDrag(picture);
+    drag->setMimeData(data);
+    if (!picture->picture().isNull()) {
+        drag->setPixmap(picture->picture());
+        drag->setHotSpot(QPoint(0, 0));
+    }
+    drag->exec(Qt::CopyAction);
+}
+
+void chip_box::open() {
+    if (sliding()) finish_slide();
+    const double board_left = twips_of(board_->x());
+    const double width = layout::kChipBox.width;
+    move(px(board_left), px(960));
+    stackUnder(board_);
+    show();
+    std::vector<slide_step> steps;
+    for (double x = board_left; x >= board_left - width; x -= kBehindStep) steps.push_back({x});
+    bool first = true;
+    for (double x = board_left - width; x <= kOpenLeft; x += kFrontStep) {
+        steps.push_back({x, first});
+        first = false;
+    }
+    steps.push_back({kOpenLeft});
+    start_slide(std::move(steps));
+}
+
+void chip_box::close_box_clicked() {
+    if (sliding()) finish_slide();
+    const double board_left = twips_of(board_->x());
+    const double width = layout::kChipBox.width;
+    std::vector<slide_step> steps;
+    bool first = true;
+    for (double x = 200; x >= board_left - width; x -= kFrontStep) {
+        steps.push_back({x, first});
+        first = false;
+    }
+    first = true;
+    for (double x = board_left - width; x <= board_left; x += kBehindStep) {
+        slide_step s{x};
+        s.lower = first;
+        steps.push_back(s);
+        first = false;
+    }
+    steps.back().hide = true;
+    start_slide(std::move(steps));
+}
+
+void chip_box::start_slide(std::vector<slide_step> steps) {
+    steps_ = std::move(steps);
+    next_step_ = 0;
+    slide_timer_.start(kSlideTickMs);
+}
+
+void chip_box::slide_tick() {
+    if (next_step_ >= steps_.size()) {
+        slide_timer_.stop();
+        return;
+    }
+    const slide_step& s = steps_[next_step_++];
+    if (s.raise) raise();
+    if (s.lower) stackUnder(board_);
+    move(px(s.left), y());
+    if (s.hide) hide();
+    if (next_step_ >= steps_.size()) slide_timer_.stop();
+}
+
+void chip_box::finish_slide() {
+    while (slide_timer_.isActive()) slide_tick();
+}
+
+}  // namespace bench

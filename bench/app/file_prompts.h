@@ -1,0 +1,39 @@
+// The file dialog `CommonDialog1` and the message boxes of the circuit file
+// commands, behind one small interface so that tests can answer them.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace bench {
+
+class file_prompts {
+public:
+    virtual ~file_prompts() = default;
+    // The chosen file, or nothing when the dialog was cancelled.
+    virtual std::optional<QString> save_file_name(const QString& start_folder) = 0;
+    virtual std::optional<QString> open_file_name(const QString& start_folder) = 0;
+    // "文件…已存在，重写它吗?" with Yes and No and a question icon; true for Yes.
+    virtual bool ask_overwrite(const QString& text) = 0;
+    // A warning with an exclamation icon.
+    virtual void warn(const QString& text) = 0;
+};
+
+// The platform's dialogs, all titled "警告信息" where they are message boxes.
+class dialog_prompts : public file_prompts {
+public:
+    explicit dialog_prompts(QWidget* owner) : owner_(owner) {}
+    std::optional<QString> save_file_name(const QString& start_folder) override;
+    std::optional<QString> open_file_name(const QString& start_folder) override;
+    bool ask_overwrite(const QString& text) override;
+    void warn(const QString& text) override;
+
+private:
+    QWidget* owner_;
+};
+
+inline const QString kWarningTitle = QStringLiteral("警告信息");
+
+}  // namespace bench

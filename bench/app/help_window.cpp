@@ -1,0 +1,66 @@
+#include "help_window.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include "twips_geometry.h"
+
+namespace bench {
+
+namespace {
+
+struct help_line {
+    double left, top;
+    const char* text;
+};
+
+// "宋体 10.5 pt": a Song (serif) face with the Chinese glyphs.
+QFont song_font() {
+    QFont font(QStringLiteral("Noto Serif CJK SC"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(10.5);
+    return font;
+}
+
+constexpr help_line kLines[] = {
+    {240, 240, "1.点击左上角图标     ，可调用系统提供的电路或保存当前电路;"},
+    {240, 840, "2.从左侧器件库中取出(拖动图片、或单击名称)芯片;"},
+    {240, 1320, "3.右击芯片可查看逻辑图，双击则删除；"},
+    {240, 1920, "4.右上角单击连接线取线后，再单击连接点插线连接，右击可折线。"},
+    {480, 2280, "连接点包括：下方电源、拨动开关、脉冲按钮，上方的指示灯和"},
+    {480, 2640, "右侧的数码管；"},
+    {240, 3120, "5.打开电源开关，单击有关拨动开关，即可查看LED或数码管指示变化。"},
+    {480, 3480, "亦可用右侧万用表测量高/低电平或接点连通性。"},
+};
+
+}  // namespace
+
+help_window::help_window(QWidget* owner, const QPixmap& menu_picture) : QDialog(owner) {
+    setObjectName(QStringLiteral("Frm_help"));
+    setWindowTitle(QStringLiteral("操作说明"));
+    setModal(false);
+    setFixedSize(px(7530), px(4965));
+    QFrame* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setGeometry(rect());
+    frame->setAutoFillBackground(true);
+    QPalette pal = frame->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    frame->setPalette(pal);
+    int k = 0;
+    for (const help_line& line : kLines) {
+        QLabel* label = new QLabel(QString::fromUtf8(line.text), frame);
+        label->setObjectName(QStringLiteral("Label%1").arg(++k));
+        label->setFont(song_font());
+        label->move(px(line.left), px(line.top));
+        label->adjustSize();
+    }
+    // The menu button's picture fills the blank of the first line.
+    QLabel* picture = new QLabel(frame);
+    picture->setObjectName(QStringLiteral("menu_picture"));
+    picture->setGeometry(px(1920), px(120), px(465), px(465));
+    picture->setScaledContents(true);
+    picture->setPixmap(menu_picture);
+}
+
+}  // namespace bench
