@@ -14,12 +14,19 @@ namespace lgsim {
 // The clock code as the model acts on it: a rise from a stored low level
 // becomes the rising-edge code; any other code, including an edge code that
 // arrived from a pulse button, is kept as it is.
+//
+// A stored -1 (nothing stored since the circuit became new) is no previous
+// level at all, so the first evaluation never sees an edge from levels: a
+// clock or enable that is simply low when the circuit is built does not count
+// or toggle anything.
 inline value_code with_rising_edge(value_code code, value_code previous) {
-    return logic_level(code) == 1 && logic_level(previous) == 0 ? kRisingEdge : code;
+    const bool rose = previous != kNoDrive && logic_level(previous) == 0 && logic_level(code) == 1;
+    return rose ? kRisingEdge : code;
 }
 
 inline value_code with_falling_edge(value_code code, value_code previous) {
-    return logic_level(code) == 0 && logic_level(previous) == 1 ? kFallingEdge : code;
+    const bool fell = previous != kNoDrive && logic_level(previous) == 1 && logic_level(code) == 0;
+    return fell ? kFallingEdge : code;
 }
 
 // Both directions, for inputs that count on one edge and carry on the other.

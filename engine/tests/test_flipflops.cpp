@@ -81,9 +81,9 @@ struct package_case {
     std::vector<int> outputs;
 };
 
-class PinKinds : public ::testing::TestWithParam<package_case> {};
+class FlipFlopPinKinds : public ::testing::TestWithParam<package_case> {};
 
-TEST_P(PinKinds, OutputsInputsAndUnpowered) {
+TEST_P(FlipFlopPinKinds, OutputsInputsAndUnpowered) {
     const package_case& p = GetParam();
     circuit c;
     const int powered = c.add_powered(p.model);
@@ -100,7 +100,7 @@ TEST_P(PinKinds, OutputsInputsAndUnpowered) {
     for (int pin : p.outputs) EXPECT_EQ(c.state(unpowered, pin), kNoDrive) << "nothing stored";
 }
 
-INSTANTIATE_TEST_SUITE_P(Packages, PinKinds,
+INSTANTIATE_TEST_SUITE_P(Packages, FlipFlopPinKinds,
                          ::testing::Values(package_case{"74LS74", {5, 6, 8, 9}},
                                            package_case{"74LS112", {5, 6, 7, 9}},
                                            package_case{"CD4013", {1, 2, 12, 13}},
@@ -429,6 +429,24 @@ INSTANTIATE_TEST_SUITE_P(
                                          jk_model{"CD4027", 3, 6, 5, 7, 4, 1, 2, false, false}),
                        ::testing::Range(0, 4), ::testing::Bool()));
 
+// Nothing is stored after a new circuit, which is no previous level: a clock
+// that is low from the start is no falling edge, and Q starts high.
+TEST(Jk74ls112, ClockLowAtTheFirstCallIsNoEdge) {
+    circuit c;
+    const int chip = c.add_powered("74LS112");
+    c.drive(chip, 1, kLow);
+    c.drive(chip, 13, kLow);
+    c.sim();
+    EXPECT_EQ(c.at(chip, 5), kHigh);
+    EXPECT_EQ(c.at(chip, 6), kLow);
+    EXPECT_EQ(c.at(chip, 9), kHigh);
+    c.drive(chip, 1, kHigh);
+    c.sim();
+    c.drive(chip, 1, kLow);
+    c.sim();
+    EXPECT_EQ(c.at(chip, 5), kLow) << "the first real fall toggles";
+}
+
 TEST(Jk74ls112, FallingButtonCodeClocksEveryCallItIsPresent) {
     circuit c;
     const int chip = c.add_powered("74LS112");
@@ -487,7 +505,7 @@ TEST(PulseButton, RisingModelsOncePerPressFallingModelOnRelease) {
     }
 }
 
-TEST(Power, CutKeepsTheStoredBitsAndReturnShowsThem) {
+TEST(FlipFlopPower, CutKeepsTheStoredBitsAndReturnShowsThem) {
     circuit c;
     const int ls74 = c.add_powered("74LS74");
     const int cd4027 = c.add_powered("CD4027");
@@ -516,7 +534,7 @@ TEST(Power, CutKeepsTheStoredBitsAndReturnShowsThem) {
     EXPECT_EQ(c.at(cd4027, 14), kHigh);
 }
 
-TEST(Power, NewCircuitStartsAgainFromQHigh) {
+TEST(FlipFlopPower, NewCircuitStartsAgainFromQHigh) {
     circuit c;
     const int chip = c.add_powered("74LS74");
     c.wire(chip, 6, chip, 2);
