@@ -417,7 +417,12 @@ void main_window::sync_chip_pictures() {
         const chip& c = model_->chip_at(k);
         pic->setGeometry(twips_rect(c.picture.left, c.picture.top, c.picture.width, c.picture.height));
         const QPixmap& outline = outline_of(c.model);
-        if (pic->picture().cacheKey() != outline.cacheKey()) pic->set_picture(outline);
+        if (!outline.isNull()) {
+            pic->set_picture(outline);
+        } else if (pic->picture().isNull() || pic->size() != pic->picture().deviceIndependentSize().toSize()) {
+            pic->set_picture(art::template_chip_picture(c.picture.width, c.picture.height,
+                                                        QString::fromStdString(c.model).trimmed(), 2));
+        }
         if (!pic->isVisible()) {
             pic->show();
             pic->raise();

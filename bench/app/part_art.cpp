@@ -316,6 +316,19 @@ QImage module_picture(qreal dpr) {
     });
 }
 
+QPixmap template_chip_picture(double width, double height, const QString& model, qreal dpr) {
+    return pixmap(width, height, dpr, [width, height, model](QPainter& p) {
+        p.setPen(QPen(QColor(10, 10, 10), 10));
+        p.setBrush(QColor(36, 36, 40));
+        p.drawRoundedRect(QRectF(5, 5, width - 10, height - 10), 25, 25);
+        p.setBrush(QColor(70, 70, 76));
+        p.drawEllipse(QPointF(5, height / 2), 45, 45);
+        p.setPen(QColor(235, 235, 235));
+        p.setFont(label_font(std::min(height * 0.45, 160.0), true));
+        p.drawText(QRectF(40, 0, width - 50, height), Qt::AlignCenter, model);
+    });
+}
+
 QCursor wiring_pointer() {
     // A pen nib: the hot spot is its tip.
     QPixmap pm(32, 32);

@@ -36,6 +36,9 @@ QPixmap close_box_picture(qreal dpr);
 // smg_board: the two-digit module, copied onto the board at (8910, 2175).
 QImage module_picture(qreal dpr);
 
+// The template chip picture, for a chip whose model has no outline file.
+QPixmap template_chip_picture(double width, double height, const QString& model, qreal dpr);
+
 QCursor wiring_pointer();
 
 }  // namespace bench::art

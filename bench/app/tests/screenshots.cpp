@@ -1,0 +1,68 @@
+// Builds a few circuits on the real window and saves pictures of it:
+// labbench_shots OUT_FOLDER. Used for the README and for looking at the bench.
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include "main_window.h"
+
+using namespace bench;
+
+namespace {
+
+wire wire_between(int r1, int c1, int r2, int c2, rgb_colour colour) {
+    wire w;
+    w.start_row = static_cast<std::int16_t>(r1);
+    w.start_column = static_cast<std::int16_t>(c1);
+    w.end_row = static_cast<std::int16_t>(r2);
+    w.end_column = static_cast<std::int16_t>(c2);
+    w.colour = colour;
+    const board_point a = point_position(r1, c1), b = point_position(r2, c2);
+    w.points = {{static_cast<std::int16_t>(a.x), static_cast<std::int16_t>(a.y)},
+                {static_cast<std::int16_t>(a.x), static_cast<std::int16_t>((a.y + b.y) / 2)},
+                {static_cast<std::int16_t>(b.x), static_cast<std::int16_t>((a.y + b.y) / 2)},
+                {static_cast<std::int16_t>(b.x), static_cast<std::int16_t>(b.y)}};
+    return w;
+}
+
+// Seats a chip of catalogue row `row` with its upper pin row on grid row `upper_row`.
+int seat(bench_model& m, int row, int upper_row, int column) {
+    const board_point p = point_position(upper_row, column);
+    const int k = m.drop_chip(row, p.x - kPitch / 1.4, p.y + 5);
+    m.release_chip(k);
+    return k;
+}
+
+void settle(main_window& w, int ticks) {
+    for (int k = 0; k < ticks; ++k) {
+        w.model().clock_tick();
+        QCoreApplication::processEvents();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+
+    main_window w;
+    w.show();
+    bench_model& m = w.model();
+    // A NAND gate on two switches, shown on LED 0.
+    const int chip = seat(m, 0, 14, 20);
+    (void)chip;
+    m.add_wire(wire_between(12, 20, 36, 22, rgb(255, 0, 128)));
+    m.add_wire(wire_between(17, 26, 36, 26, rgb(10, 10, 10)));
+    m.add_wire(wire_between(18, 20, 36, 0, rgb(64, 0, 255)));
+    m.add_wire(wire_between(18, 21, 36, 1, rgb(0, 128, 0)));
+    m.add_wire(wire_between(13, 26, 35, 0, rgb(128, 0, 128)));
+    w.redraw_board(0);
+    m.press_power();
+    m.press_switch(0);
+    settle(w, 4);
+    QTest::qWait(50);
+    w.grab().save(out + QStringLiteral("/nand.png"));
+    return 0;
+}
