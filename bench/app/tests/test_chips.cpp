@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <QMimeData>
+
+#include "catalogue.h"
+#include "twips_geometry.h"
+#include "ui_helpers.h"
+
+using namespace bench;
+using namespace bench::testing;
+
+namespace {
+
+int row_of(const char* model) { return lgsim::catalogue_row_of(model); }
+
+// Drops a chip-box entry's drag data on the board at a board position, as a
+// drag from the chip box does.
+void drop_row(main_window& w, int row, double x, double y) {
+    QMimeData data;
+    data.setData(QString::fromLatin1(kChipRowMime), QByteArray::number(row));
+    const QPointF at(x / kTwipsPerPixel, y / kTwipsPerPixel);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.board(), &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.board(), &drop);
+}
+
+// Press on a chip's picture, drag it by (dx, dy) twips, release.
+void drag_chip(main_window& w, int k, double dx, double dy) {
+    picture_control* pic = w.chip_picture(k);
+    const QPoint start(5, 5);
+    QTest::mousePress(pic, Qt::LeftButton, Qt::NoModifier, start);
+    QMouseEvent move(QEvent::MouseMove, QPointF(start) + QPointF(dx, dy) / kTwipsPerPixel,
+                     pic->mapToGlobal(QPointF(start) + QPointF(dx, dy) / kTwipsPerPixel), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(pic, &move);
+    QTest::mouseRelease(pic, Qt::LeftButton, Qt::NoModifier, pic->mapFromGlobal(move.globalPosition().toPoint()));
+}
+
+// Seats a chip through the mouse: drops it above the seat and drags it there.
+int seat_by_mouse(main_window& w, const char* model, int upper_row, int column) {
+    const board_point p = point_position(upper_row, column);
+    const double left = p.x - kPitch / 1.4, top = p.y + 5;
+    drop_row(w, row_of(model), left - 300, top - 200);
+    const int k = w.model().chip_count();
+    drag_chip(w, k, 300, 200);
+    return k;
+}
+
+}  // namespace
+
+TEST(ChipBox, CategoryCounts) {
+    main_window w;
+    chip_box* box = w.chips_box();
+    EXPECT_EQ(box->shown_count(), static_cast<int>(lgsim::kCatalogue.size()));
+    EXPECT_EQ(box->name_label(0)->text(), QStringLiteral("1. 四2输入与非门"));
+    int gates = 0;
+    for (const auto& e : lgsim::kCatalogue) gates += e.category == 1;
+    box->fill(1);
+    EXPECT_EQ(box->shown_count(), gates);
+    EXPECT_EQ(box->model_label(0)->text(), QStringLiteral("74LS00"));
+    EXPECT_EQ(box->name_label(gates - 1)->text().left(3), QStringLiteral("%1.").arg(gates).left(3));
+    for (int c = 1; c <= 4; ++c) {
+        box->fill(c);
+        for (int i = 0; i < box->shown_count(); ++i)
+            EXPECT_NE(box->model_label(i)->text(), QStringLiteral("74LS183")) << "category " << c;
+    }
+    box->fill(2);
+    EXPECT_EQ(box->model_label(0)->text(), QStringLiteral("74LS74"));
+}
+
+TEST(ChipBox, OpensAndClosesBySliding) {
+    main_window w;
+    w.show();
+    click(w.chip_box_button());
+    w.chips_box()->finish_slide();
+    EXPECT_TRUE(w.chips_box()->isVisible());
+    EXPECT_EQ(w.chips_box()->x(), px(80));
+    click(w.chips_box()->close_box());
+    w.chips_box()->finish_slide();
+    EXPECT_FALSE(w.chips_box()->isVisible());
+}
+
+TEST(Chips, DropAddsTheDraggedEntrysChip) {
+    main_window w;
+    w.chips_box()->fill(2);
+    drop_row(w, w.chips_box()->row_of_entry(0), 3000, 2000);
+    ASSERT_EQ(w.model().chip_count(), 1);
+    EXPECT_EQ(w.model().chip_at(1).model, "74LS74");
+    EXPECT_NEAR(w.model().chip_at(1).picture.left, 3000, 15);
+    EXPECT_NEAR(w.model().chip_at(1).picture.top, 2000, 15);
+    EXPECT_FALSE(w.model().chip_at(1).seated()) << "a drop does not seat";
+}
+
+TEST(Chips, NameClicksPlaceChipsStepByStep) {
+    main_window w;
+    for (int k = 0; k < 3; ++k) click(w.chips_box()->name_label(0));
+    ASSERT_EQ(w.model().chip_count(), 3);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_NEAR(w.model().chip_at(k).picture.left, kBoardWidth / 2 + 50 * (k - 1), 1) << k;
+}
+
+TEST(Chips, DraggingSeatsOnTheHolesAndTheColumnLimitHolds) {
+    main_window w;
+    const int k = seat_by_mouse(w, "74LS00", 14, 51);
+    const chip& c = w.model().chip_at(k);
+    ASSERT_TRUE(c.seated());
+    EXPECT_EQ(c.places[1].row, 15);
+    EXPECT_EQ(c.places[1].column, 51);
+    EXPECT_EQ(c.places[14].row, 14);
+    EXPECT_EQ(c.places[14].column, 51);
+    // Column 58 leaves no room for seven pins: the seat is refused and the
+    // pins keep their places.
+    drag_chip(w, k, 7 * 112.4, 0);
+    EXPECT_EQ(w.model().chip_at(k).places[1].column, 51);
+}
+
+TEST(Chips, DoubleClickDeletesAndRenumbers) {
+    main_window w;
+    seat_by_mouse(w, "74LS00", 14, 10);
+    seat_by_mouse(w, "74LS04", 14, 20);
+    seat_by_mouse(w, "74LS08", 14, 30);
+    QTest::mouseDClick(w.chip_picture(2), Qt::LeftButton);
+    ASSERT_EQ(w.model().chip_count(), 2);
+    EXPECT_EQ(w.model().chip_at(2).model, "74LS08");
+    EXPECT_EQ(w.model().chip_at(2).places[1].column, 30);
+    EXPECT_FALSE(w.chip_picture(3) && w.chip_picture(3)->isVisible());
+}
+
+TEST(Chips, NandCircuitBuiltByMouseLightsTheLed) {
+    main_window w;
+    seat_by_mouse(w, "74LS00", 14, 20);  // pin 1 on (15, 20), pin 14 on (14, 20)
+    auto wire_up = [&](int r1, int c1, int r2, int c2) {
+        click(w.stick(1));
+        click_point(w, r1, c1);
+        click_point(w, r2, c2);
+    };
+    wire_up(12, 20, 36, 22);  // pin 14 to +5 V
+    wire_up(17, 26, 36, 26);  // pin 7 to ground
+    wire_up(17, 20, 36, 0);   // pin 1 to switch 0
+    wire_up(17, 21, 36, 1);   // pin 2 to switch 1
+    wire_up(17, 22, 35, 0);   // pin 3 to LED 0
+    ASSERT_EQ(w.model().wire_count(), 5);
+    click(w.power_switch());
+    const int expected[4] = {1, 1, 1, 0};
+    for (int s = 0; s < 4; ++s) {
+        if ((w.model().switch_state(0) == 1) != bool(s & 1)) click(w.toggle_switch(0));
+        if ((w.model().switch_state(1) == 1) != bool(s & 2)) click(w.toggle_switch(1));
+        w.model().clock_tick();
+        w.model().clock_tick();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.led(0)->isVisibleTo(&w), expected[s] == 1) << "switches " << s;
+    }
+    click(w.power_switch());
+    for (int k = 0; k < 16; ++k) EXPECT_FALSE(w.led(k)->isVisibleTo(&w));
+}
+
+TEST(Inputs, PulseButtonCodesWhilePressed) {
+    main_window w;
+    click(w.power_switch());
+    EXPECT_EQ(w.model().point_value(36, kPulse0Column), 0);
+    EXPECT_EQ(w.model().point_value(36, kPulse1Column), 1);
+    QTest::mousePress(w.pulse_button(0), Qt::LeftButton);
+    EXPECT_EQ(w.model().point_value(36, kPulse0Column), 1);
+    QTest::mouseRelease(w.pulse_button(0), Qt::LeftButton);
+    EXPECT_EQ(w.model().point_value(36, kPulse0Column), 0);
+    QTest::mousePress(w.pulse_button(1), Qt::LeftButton);
+    EXPECT_EQ(w.model().point_value(36, kPulse1Column), 0);
+    QTest::mouseRelease(w.pulse_button(1), Qt::LeftButton);
+    EXPECT_EQ(w.model().point_value(36, kPulse1Column), 1);
+}
+
+TEST(Inputs, SwitchesAndLampsFollowPower) {
+    main_window w;
+    click(w.toggle_switch(3));
+    EXPECT_EQ(w.model().switch_state(3), 1);
+    EXPECT_FALSE(w.model().lamp_lit(3)) << "lamps stay off while the power is off";
+    click(w.power_switch());
+    EXPECT_TRUE(w.model().lamp_lit(3));
+    EXPECT_EQ(w.model().point_value(36, 3), 1);
+    EXPECT_TRUE(w.kick_timer()->isActive());
+}
