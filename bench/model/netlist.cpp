@@ -23,21 +23,29 @@ public:
         }
     }
     int first_wire_on(strip s) const {
-        const auto found = wires_.find(s);
-        return found == wires_.end() ? 0 : found->second.front();
+        const auto found = strips_.find(s);
+        return found == strips_.end() ? 0 : found->second.wires.front();
     }
-    const std::vector<int>& wires_on(strip s) const {
+    // The wires of a strip the first time it is asked for, nothing after:
+    // one visit numbers them all.
+    const std::vector<int>& take_wires_on(strip s) {
         static const std::vector<int> none;
-        const auto found = wires_.find(s);
-        return found == wires_.end() ? none : found->second;
+        const auto found = strips_.find(s);
+        if (found == strips_.end() || found->second.taken) return none;
+        found->second.taken = true;
+        return found->second.wires;
     }
 
 private:
+    struct strip_wires {
+        std::vector<int> wires;
+        bool taken = false;
+    };
     void add(strip s, int w) {
-        std::vector<int>& list = wires_[s];
+        std::vector<int>& list = strips_[s].wires;
         if (list.empty() || list.back() != w) list.push_back(w);  // both ends on one strip
     }
-    std::map<strip, std::vector<int>> wires_;
+    std::map<strip, strip_wires> strips_;
 };
 
 }  // namespace
@@ -71,7 +79,7 @@ void bench_model::node_numbering() {
     // Wires sharing a strip share a node, however long the chain. Every wire
     // of a chain gets the number its lowest wire opened, so the order of the
     // flood does not change any number.
-    const strip_index index(wires_);
+    strip_index index(wires_);
     std::vector<int> to_flood;
     for (int w = 1; w <= wire_count(); ++w) {
         if (wires_[w].node >= 0) continue;
@@ -82,7 +90,7 @@ void bench_model::node_numbering() {
             const wire& v = wires_[to_flood.back()];
             to_flood.pop_back();
             for (const strip& end : {strip{v.start_group, v.start_column}, strip{v.end_group, v.end_column}}) {
-                for (const int i : index.wires_on(end)) {
+                for (const int i : index.take_wires_on(end)) {
                     if (wires_[i].node >= 0) continue;
                     wires_[i].node = node;
                     to_flood.push_back(i);
