@@ -3,7 +3,6 @@
 #include <QMimeData>
 
 #include "catalogue.h"
-#include "twips_geometry.h"
 #include "ui_helpers.h"
 
 using namespace bench;

@@ -6,6 +6,7 @@
 
 #include "board_geometry.h"
 #include "main_window.h"
+#include "twips_geometry.h"
 
 namespace bench::testing {
 
