@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogue.h"
+#include "circuit_file.h"
 
 namespace bench::testing {
 
@@ -29,8 +30,7 @@ wire wire_between(int start_row, int start_column, int end_row, int end_column) 
     w.end_column = static_cast<std::int16_t>(end_column);
     const board_point a = point_position(start_row, start_column);
     const board_point b = point_position(end_row, end_column);
-    w.points = {{static_cast<std::int16_t>(a.x), static_cast<std::int16_t>(a.y)},
-                {static_cast<std::int16_t>(b.x), static_cast<std::int16_t>(b.y)}};
+    w.points = {{stored_twips(a.x), stored_twips(a.y)}, {stored_twips(b.x), stored_twips(b.y)}};
     return w;
 }
 
