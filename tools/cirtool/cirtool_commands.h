@@ -1,0 +1,26 @@
+// cirtool: checks and runs circuit files on the bench model, for teachers and
+// for tests.
+//
+//   cirtool info FILE            chips and wires of FILE, one per line
+//   cirtool run FILE STEP...     a bench at start-up loads FILE and performs the steps
+//   cirtool resave IN OUT        loads IN and saves it to OUT
+//
+// Exit status: 0 success; 1 a file that cannot be loaded or saved (the
+// bench's message on standard error); 2 a command, step or argument that
+// cannot be parsed (named on standard error).
+#pragma once
+
+#include <ostream>
+
+#include <QStringList>
+
+namespace cirtool {
+
+inline constexpr int kSuccess = 0;
+inline constexpr int kFileFailed = 1;
+inline constexpr int kUnparsable = 2;
+
+// `arguments` excludes the program name. Output is UTF-8.
+int run(const QStringList& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace cirtool
