@@ -5,6 +5,18 @@
 
 namespace lgsim {
 
+namespace {
+
+// Nothing but init_model_table writes model_table, so once it has been built
+// on this thread and still has the shape it was built with, its rows are the
+// ones the build would write again.
+thread_local bool t_catalogue_built = false;
+
+constexpr std::int16_t kLastCatalogueRow = static_cast<std::int16_t>(kCatalogue.size() - 1);
+constexpr std::size_t kModelTableRows = 101;
+
+}  // namespace
+
 int catalogue_row_of(std::string_view model) {
     const std::string key = upper_trimmed(model);
     for (std::size_t row = 0; row < kCatalogue.size(); ++row)
@@ -12,11 +24,16 @@ int catalogue_row_of(std::string_view model) {
     return -1;
 }
 
+std::int16_t catalogue_pins_of(std::string_view model) {
+    const int row = catalogue_row_of(model);
+    return row >= 0 ? kCatalogue[row].pin_count : std::int16_t{-1};
+}
+
 void init_model_table() {
     engine_tables& t = tables();
     t.model_last = 100;
     t.max_pin_number = kMaxPinNumber;
-    t.model_table.resize(101);
+    t.model_table.resize(kModelTableRows);
     std::int16_t row = 0;
     for (const catalogue_entry& entry : kCatalogue) {
         model_row& r = t.model_table[row];
@@ -28,6 +45,15 @@ void init_model_table() {
         r.category = entry.category;
         t.model_last = row++;
     }
+    t_catalogue_built = true;
+}
+
+void ensure_model_table() {
+    const engine_tables& t = tables();
+    if (t_catalogue_built && t.model_last == kLastCatalogueRow &&
+        t.max_pin_number == kMaxPinNumber && t.model_table.size() == kModelTableRows)
+        return;
+    init_model_table();
 }
 
 }  // namespace lgsim

@@ -1,60 +1,58 @@
 // One sim call: load the tables from the arguments, run the pass, copy back.
+//
+// The pass walks a plan of the circuit (pass_plan.h) rather than scanning the
+// pins of every chip whenever it needs a node's driver or its rival outputs;
+// sim keeps the plan for as long as the chips, their pin counts and their
+// nodes stay the same, which on the bench is from one wiring change to the next.
 #include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "argument_copy.h"
 #include "engine_tables.h"
 #include "names.h"
+#include "pass_plan.h"
 
 namespace lgsim {
 
 namespace {
 
-thread_local engine_tables t_tables;
+struct engine_state {
+    engine_tables tables;
+    pass_plan plan;
+    // While the pass runs the plan is known to describe the tables; outside
+    // it (a model asked directly through eval_pin) it is checked first.
+    bool in_pass = false;
+};
+
+thread_local engine_state t_state;
 
 // `name` lives in the library, not in the object.
 std::int16_t g_name = 0;
-
-template <typename T>
-auto& checked(T& vec, int index, const char* what) {
-    if (index < 0 || index >= static_cast<int>(vec.size()))
-        throw SubscriptError(std::string(what) + " index " + std::to_string(index) +
-                             " out of range");
-    return vec[static_cast<std::size_t>(index)];
-}
-
-int pin_count_of(const engine_tables& t, int chip) { return t.chip_info[chip].pin_count; }
-
-bool is_input_kind(int chip, int pin) {
-    const auto kind = eval_pin(chip, pin, 0);
-    return kind && *kind == kNotOutput;
-}
 
 bool levels_conflict(value_code a, value_code b) {
     return logic_level(a) != logic_level(b) && a != kFloating && b != kFloating &&
            a != kNoDrive && b != kNoDrive;
 }
 
-// The conflict rules, applied to an output (pin, chip) that evaluated to v.
+// An unknown model answers nothing, which counts as 0.
+value_code evaluate(const pass_plan& plan, int chip, int pin) {
+    const model_routine routine = plan.routine(chip);
+    return routine ? routine(chip, pin, 1).value_or(kLow) : kLow;
+}
+
+// The conflict rules, applied to an output of the pass that evaluated to v.
 // Rival outputs on the node are compared only once the pass has visited them
 // in this call, so two outputs that agree never read as a conflict and a
 // conflict does not outlive the disagreement.
-value_code apply_conflicts(engine_tables& t, int chip, int pin, value_code v) {
-    const int node = t.pin_node(pin, chip);
-    const value_code outside = node_in_at(node);
+value_code apply_conflicts(const engine_tables& t, const pass_plan& plan, const pass_step& step,
+                           value_code v) {
+    const value_code outside = node_in_at(step.node);
     if (levels_conflict(outside, v)) return kExternalConflict;
-    value_code result = v;
-    for (int c = 1; c <= chip; ++c) {
-        const int last_pin = c < chip ? pin_count_of(t, c) : pin - 1;
-        for (int p = 1; p <= last_pin; ++p) {
-            if (t.pin_node(p, c) != node || is_input_kind(c, p)) continue;
-            if (levels_conflict(t.pin_value(p, c), v)) {
-                result = kOutputConflict;
-                break;  // the scan goes on with the next chip
-            }
-        }
-    }
-    return result;
+    const pin_ref* rivals = plan.node_outputs();
+    for (int k = step.rivals_begin; k < step.rivals_end; ++k)
+        if (levels_conflict(t.pin_value(rivals[k].pin, rivals[k].chip), v)) return kOutputConflict;
+    return v;
 }
 
 bool was_cleared(const engine_tables& t, int chip, int pin) {
@@ -62,78 +60,116 @@ bool was_cleared(const engine_tables& t, int chip, int pin) {
                      std::pair<std::int16_t, std::int16_t>(chip, pin)) != t.cleared_drivers.end();
 }
 
+class pass_scope {
+public:
+    explicit pass_scope(engine_state& s) : s_(s) { s_.in_pass = true; }
+    ~pass_scope() { s_.in_pass = false; }
+    pass_scope(const pass_scope&) = delete;
+    pass_scope& operator=(const pass_scope&) = delete;
+
+private:
+    engine_state& s_;
+};
+
+// Every pin the pass visits, in chip order and pin order.
+void run_pass(engine_state& s) {
+    engine_tables& t = s.tables;
+    const pass_scope scope(s);
+    for (const pass_step& step : s.plan.steps()) {
+        reset_trace();
+        value_code value;
+        if (!step.output) {
+            value = input_value(step.pin, step.chip);
+        } else {
+            value = apply_conflicts(t, s.plan, step, evaluate(s.plan, step.chip, step.pin));
+        }
+        t.pin_value(step.pin, step.chip) = value;
+        node_at(step.node) = {value, t.pass_mark};
+    }
+}
+
+// Steps 8a and 8b of loading a chip: its trimmed name and the catalogue's pin
+// count for it. The plan remembers the catalogue's answer for the name it was
+// built with, so an unchanged name is not looked up again.
+bool load_chip_name(engine_state& s, int chip, const std::vector<std::string>& chip_model,
+                    bool plan_holds) {
+    chip_info_row& info = s.tables.chip_info[chip];
+    const std::string_view name = trimmed(checked_at(chip_model, chip, "chip_model"));
+    const bool known = plan_holds && s.plan.has_name(chip, name);
+    const std::int16_t catalogue_pins = known ? s.plan.catalogue_pins(chip) : catalogue_pins_of(name);
+    info.name.assign(name);
+    if (catalogue_pins >= 0) info.pin_count = catalogue_pins;
+    return known;
+}
+
 }  // namespace
 
-engine_tables& tables() { return t_tables; }
+engine_tables& tables() { return t_state.tables; }
 
-node_entry& node_at(int node) { return checked(t_tables.node_state, node, "node"); }
+node_entry& node_at(int node) { return checked_at(t_state.tables.node_state, node, "node"); }
 
-value_code node_in_at(int node) { return checked(t_tables.node_in, node, "node"); }
+value_code node_in_at(int node) { return checked_at(t_state.tables.node_in, node, "node"); }
 
 void reset_trace() {
-    t_tables.trace_depth = 0;
-    t_tables.cleared_drivers.clear();
+    engine_tables& t = t_state.tables;
+    t.trace_depth = 0;
+    t.cleared_drivers.clear();
 }
 
 value_code input_value(int pin, int chip) {
-    engine_tables& t = t_tables;
+    engine_state& s = t_state;
+    engine_tables& t = s.tables;
+    if (t.input_resolver != nullptr) return t.input_resolver(pin, chip);
+    if (!s.in_pass && !s.plan.describes(t)) s.plan.build(t);
+
     const int node = t.pin_node(pin, chip);
-    if (node_at(node).mark == t.pass_mark) return node_at(node).value;
+    node_entry& entry = node_at(node);
+    if (entry.mark == t.pass_mark) return entry.value;
 
     const value_code outside = node_in_at(node);
     if (is_external_drive(outside)) {
-        node_at(node) = {outside, t.pass_mark};
+        entry = {outside, t.pass_mark};
         return outside;
     }
 
     // The driver: the first output pin on the node, in pass order.
-    int driver_chip = 0;
-    int driver_pin = 0;
-    for (int c = 1; c <= t.chip_count && driver_chip == 0; ++c) {
-        for (int p = 1; p <= pin_count_of(t, c); ++p) {
-            if (t.pin_node(p, c) != node || (p == pin && c == chip) || is_input_kind(c, p))
-                continue;
-            driver_chip = c;
-            driver_pin = p;
-            break;
-        }
-    }
-    if (driver_chip == 0) {
-        node_at(node) = {kFloating, t.pass_mark};
+    const pin_ref driver = s.plan.driver_of(node, pin, chip);
+    if (driver.chip == 0) {
+        entry = {kFloating, t.pass_mark};
         return kFloating;
     }
 
     // A driver whose evaluation is in progress further up: a feedback loop.
     for (int k = 1; k <= t.trace_depth; ++k) {
-        if (t.trace_chip[k] != driver_chip || t.trace_pin[k] != driver_pin) continue;
+        if (t.trace_chip[k] != driver.chip || t.trace_pin[k] != driver.pin) continue;
         value_code result;
         if (t.trace_value[k] == kNoDrive) {
-            t.trace_value[k] = logic_level(t.pin_state(driver_pin, driver_chip));
-            result = logic_level(eval_pin(driver_chip, driver_pin, 1).value_or(kLow));
+            t.trace_value[k] = logic_level(t.pin_state(driver.pin, driver.chip));
+            result = logic_level(evaluate(s.plan, driver.chip, driver.pin));
         } else {
             result = t.trace_value[k];
         }
         t.trace_chip[k] = 0;
         t.trace_pin[k] = 0;
         t.trace_value[k] = kNoDrive;
-        t.cleared_drivers.emplace_back(driver_chip, driver_pin);
+        t.cleared_drivers.emplace_back(driver.chip, driver.pin);
         return result;
     }
 
     // The same loop met again through a second input of one evaluation: answer
     // the driver's stored level instead of evaluating it without end.
-    if (was_cleared(t, driver_chip, driver_pin))
-        return logic_level(t.pin_state(driver_pin, driver_chip));
+    if (was_cleared(t, driver.chip, driver.pin))
+        return logic_level(t.pin_state(driver.pin, driver.chip));
 
     const int depth = ++t.trace_depth;
     t.trace_chip.resize(depth + 1);
     t.trace_pin.resize(depth + 1);
     t.trace_value.resize(depth + 1);
-    t.trace_chip[depth] = static_cast<std::int16_t>(driver_chip);
-    t.trace_pin[depth] = static_cast<std::int16_t>(driver_pin);
+    t.trace_chip[depth] = driver.chip;
+    t.trace_pin[depth] = driver.pin;
     t.trace_value[depth] = kNoDrive;
-    const value_code result = eval_pin(driver_chip, driver_pin, 1).value_or(kLow);
-    node_at(node) = {result, t.pass_mark};
+    const value_code result = evaluate(s.plan, driver.chip, driver.pin);
+    entry = {result, t.pass_mark};
     return result;
 }
 
@@ -141,11 +177,12 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
                          const std::vector<std::string>& chip_model, PinArray& chip_pin_number,
                          const std::vector<value_code>& v_node_in, std::vector<value_code>& v_node,
                          PinArray& v_chip_pin, bool& new_circuit) {
-    engine_tables& t = t_tables;
+    engine_state& s = t_state;
+    engine_tables& t = s.tables;
     const int chips = chip_number;
     const int nodes = max_node_number;
     t.chip_count = chip_number;
-    init_model_table();
+    ensure_model_table();
 
     const int chip_rows = std::max(chips + 1, 1);
     const int node_rows = std::max(nodes + 1, 0);
@@ -158,58 +195,31 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
 
     if (new_circuit) {
         new_circuit = false;
-        for (int i = 1; i <= chips; ++i)
-            for (int p = 1; p <= kMaxPinNumber; ++p) v_chip_pin(p, i) = kNoDrive;
+        forget_pin_states(v_chip_pin, chips);
     }
 
     t.pass_mark = 3;
     reset_trace();
+    load_nodes(t, v_node_in, v_node, nodes);
 
-    for (int n = 0; n <= nodes; ++n) {
-        t.node_in[n] = checked(v_node_in, n, "v_node_in");
-        t.node_state[n] = {checked(v_node, n, "v_node"), static_cast<value_code>(t.pass_mark - 2)};
-    }
-
+    bool plan_holds = s.plan.has_shape(chips, static_cast<std::size_t>(node_rows));
     for (int i = 1; i <= chips; ++i) {
-        chip_info_row& info = t.chip_info[i];
-        info.name = std::string(trimmed(checked(chip_model, i, "chip_model")));
-        const std::string key = upper_trimmed(info.name);
-        for (int row = 0; row <= t.model_last; ++row) {
-            if (upper_trimmed(t.model_table[row].name) == key) {
-                info.pin_count = t.model_table[row].pin_count;
-                break;
-            }
-        }
-        for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_node(p, i) = chip_pin_number(p, i);
-        for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_value(p, i) = node_at(t.pin_node(p, i)).value;
-        for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_state(p, i) = v_chip_pin(p, i);
-        for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_mark(p, i) = kOutputPin;
+        const bool known_name = load_chip_name(s, i, chip_model, plan_holds);
+        load_pins(t, i, chip_pin_number, v_chip_pin);
+        plan_holds = known_name && s.plan.has_pins(t, i);
     }
+    if (!plan_holds) s.plan.build(t);
 
-    VcalIcAll();
+    run_pass(s);
 
-    for (int n = 0; n <= nodes; ++n) checked(v_node, n, "v_node") = t.node_state[n].value;
-    for (int i = 0; i <= chips; ++i) {
-        for (int p = 0; p <= kMaxPinNumber; ++p) chip_pin_number(p, i) = t.pin_node(p, i);
-        for (int p = 1; p <= kMaxPinNumber; ++p) v_chip_pin(p, i) = t.pin_state(p, i);
-    }
+    store_results(t, chips, nodes, chip_pin_number, v_node, v_chip_pin);
     return 0;
 }
 
 void shuzhi::VcalIcAll() {
-    engine_tables& t = t_tables;
-    for (int i = 1; i <= t.chip_count; ++i) {
-        for (int p = 1; p <= pin_count_of(t, i); ++p) {
-            reset_trace();
-            if (is_input_kind(i, p)) {
-                t.pin_value(p, i) = input_value(p, i);
-            } else {
-                const value_code v = eval_pin(i, p, 1).value_or(kLow);
-                t.pin_value(p, i) = apply_conflicts(t, i, p, v);
-            }
-            node_at(t.pin_node(p, i)) = {t.pin_value(p, i), t.pass_mark};
-        }
-    }
+    engine_state& s = t_state;
+    if (!s.plan.describes(s.tables)) s.plan.build(s.tables);
+    run_pass(s);
 }
 
 double shuzhi::name() const { return g_name; }

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -57,6 +58,12 @@ struct engine_tables {
     // evaluated again (the case of one evaluation reading two inputs that lie
     // on the same loop, which would otherwise never end).
     std::vector<std::pair<std::int16_t, std::int16_t>> cleared_drivers;
+
+    // How input_value finds what drives a node. Empty while the library's own
+    // pass runs; a second implementation of the pass run over these same
+    // tables installs its own resolution for as long as it runs, so the chip
+    // models it calls read their inputs its way.
+    value_code (*input_resolver)(int pin, int chip) = nullptr;
 };
 
 // The tables of the calling thread.
@@ -75,6 +82,13 @@ std::optional<value_code> eval_pin(int chip, int pin, int mode);
 
 // Builds the catalogue (model_table rows 0..30, model_last 30).
 void init_model_table();
+
+// Builds the catalogue unless it still stands as init_model_table left it.
+void ensure_model_table();
+
+// The pin count of the catalogue row a model name matches, trimmed and in any
+// case; -1 when it matches none.
+std::int16_t catalogue_pins_of(std::string_view model);
 
 // Resets the trace before a pin of the pass (and at the start of a call).
 void reset_trace();

@@ -1,0 +1,97 @@
+#include "pass_plan.h"
+
+#include <algorithm>
+#include <cstring>
+
+
+namespace lgsim {
+
+namespace {
+
+bool node_in_range(int node, std::size_t node_rows) {
+    return node >= 0 && static_cast<std::size_t>(node) < node_rows;
+}
+
+const value_code* pin_column(const PinArray& table, int chip) {
+    return table.data() + static_cast<std::size_t>(chip) * table.pin_count();
+}
+
+// Mode 0 depends on nothing but the model and the pin, and an unknown model
+// answers nothing at all, which counts as an output.
+bool is_output(model_routine routine, int chip, int pin) {
+    if (routine == nullptr) return true;
+    const auto kind = routine(chip, pin, 0);
+    return !kind || *kind != kNotOutput;
+}
+
+}  // namespace
+
+bool pass_plan::has_pins(const engine_tables& t, int chip) const {
+    const int count = pin_counts_[chip];
+    if (t.chip_info[chip].pin_count != count) return false;
+    return std::memcmp(pin_column(t.pin_node, chip) + 1, pin_nodes_.data() + first_pin_node_[chip],
+                       sizeof(value_code) * count) == 0;
+}
+
+bool pass_plan::describes(const engine_tables& t) const {
+    if (!has_shape(t.chip_count, t.node_state.size())) return false;
+    for (int chip = 1; chip <= chip_count_; ++chip)
+        if (!has_name(chip, t.chip_info[chip].name) || !has_pins(t, chip)) return false;
+    return true;
+}
+
+void pass_plan::build(const engine_tables& t) {
+    forget();  // until it is complete
+    const int chips = std::max<int>(t.chip_count, 0);
+    const std::size_t node_rows = t.node_state.size();
+    names_.assign(chips + 1, std::string());
+    pin_counts_.assign(chips + 1, 0);
+    catalogue_pins_.assign(chips + 1, -1);
+    routines_.assign(chips + 1, nullptr);
+    first_pin_node_.assign(chips + 2, 0);
+    pin_nodes_.clear();
+    steps_.clear();
+
+    for (int chip = 1; chip <= chips; ++chip) {
+        const chip_info_row& info = t.chip_info[chip];
+        names_[chip] = info.name;
+        pin_counts_[chip] = info.pin_count;
+        catalogue_pins_[chip] = catalogue_pins_of(info.name);
+        routines_[chip] = routine_of(info.name);
+        first_pin_node_[chip] = static_cast<int>(pin_nodes_.size());
+        for (int pin = 1; pin <= info.pin_count; ++pin) {
+            const int node = t.pin_node(pin, chip);
+            pin_nodes_.push_back(static_cast<value_code>(node));
+            pass_step step;
+            step.chip = static_cast<std::int16_t>(chip);
+            step.pin = static_cast<std::int16_t>(pin);
+            step.node = node;
+            step.output = is_output(routines_[chip], chip, pin);
+            steps_.push_back(step);
+        }
+    }
+    first_pin_node_[chips + 1] = static_cast<int>(pin_nodes_.size());
+
+    // The outputs of each node, grouped by node and in pass order within a
+    // node. A node outside 0..M is never looked up (reading it fails first),
+    // so its pins are left out.
+    outputs_begin_.assign(node_rows + 1, 0);
+    for (const pass_step& step : steps_)
+        if (step.output && node_in_range(step.node, node_rows)) ++outputs_begin_[step.node + 1];
+    for (std::size_t node = 0; node < node_rows; ++node)
+        outputs_begin_[node + 1] += outputs_begin_[node];
+    node_outputs_.assign(static_cast<std::size_t>(outputs_begin_[node_rows]), pin_ref{});
+    std::vector<int> filled(outputs_begin_.begin(), outputs_begin_.end() - 1);
+    for (pass_step& step : steps_) {
+        if (!step.output || !node_in_range(step.node, node_rows)) continue;
+        const int rank = filled[step.node]++;
+        node_outputs_[rank] = {step.chip, step.pin};
+        step.rivals_begin = outputs_begin_[step.node];
+        step.rivals_end = rank;
+    }
+
+    chip_count_ = t.chip_count;
+    node_rows_ = node_rows;
+}
+
+}  // namespace lgsim

@@ -1,0 +1,84 @@
+// The circuit as the pass walks it, worked out once from the engine tables
+// and kept for as long as they describe the same circuit: the routine of every
+// chip, the pins the pass visits in pass order with their kinds, and, for
+// every node, the outputs that lie on it in pass order. Those outputs are all
+// that the driver search and the output-conflict rule ever look at, so neither
+// has to scan the pins of every chip.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine_tables.h"
+#include "models.h"
+
+namespace lgsim {
+
+struct pin_ref {
+    std::int16_t chip = 0;
+    std::int16_t pin = 0;
+};
+
+// One pin of the pass.
+struct pass_step {
+    std::int16_t chip = 0;
+    std::int16_t pin = 0;
+    int node = 0;  // as in pin_node, which the pass does not check before it reads it
+    bool output = false;
+    // Outputs only: the outputs on the same node that the pass meets earlier,
+    // the ones its value is compared with, are node_outputs()[rivals_begin, rivals_end).
+    int rivals_begin = 0;
+    int rivals_end = 0;
+};
+
+class pass_plan {
+public:
+    // True when the tables describe the circuit the plan was built from.
+    bool describes(const engine_tables& t) const;
+    void build(const engine_tables& t);
+    void forget() { chip_count_ = -1; }
+
+    // What sim checks while it loads the tables, chip by chip, before it
+    // decides whether the plan still holds.
+    bool has_shape(int chip_count, std::size_t node_rows) const {
+        return chip_count_ == chip_count && node_rows_ == node_rows;
+    }
+    bool has_name(int chip, std::string_view name) const { return names_[chip] == name; }
+    // The chip's pin count and the nodes of the pins it makes the pass visit.
+    bool has_pins(const engine_tables& t, int chip) const;
+    // The pin count the catalogue gives the chip's name, or -1 for none.
+    std::int16_t catalogue_pins(int chip) const { return catalogue_pins_[chip]; }
+
+    model_routine routine(int chip) const { return routines_[chip]; }
+    const std::vector<pass_step>& steps() const { return steps_; }
+
+    // The first output on the node other than the given pin, in pass order;
+    // chip 0 when there is none.
+    pin_ref driver_of(int node, int pin, int chip) const {
+        const pin_ref* it = node_outputs_.data() + outputs_begin_[node];
+        const pin_ref* end = node_outputs_.data() + outputs_begin_[node + 1];
+        for (; it != end; ++it)
+            if (it->pin != pin || it->chip != chip) return *it;
+        return {};
+    }
+    const pin_ref* node_outputs() const { return node_outputs_.data(); }
+
+private:
+    // What the plan was built from.
+    int chip_count_ = -1;
+    std::size_t node_rows_ = 0;
+    std::vector<std::string> names_;          // chips 0..N, trimmed
+    std::vector<std::int16_t> pin_counts_;    // chips 0..N
+    std::vector<value_code> pin_nodes_;       // pins 1..pin count of chips 1..N, in pass order
+    std::vector<int> first_pin_node_;         // chips 0..N+1: where each chip's pins start in pin_nodes_
+
+    std::vector<std::int16_t> catalogue_pins_;  // chips 0..N
+    std::vector<model_routine> routines_;       // chips 0..N
+    std::vector<pass_step> steps_;
+    std::vector<int> outputs_begin_;  // nodes 0..M+1: where each node's outputs start
+    std::vector<pin_ref> node_outputs_;
+};
+
+}  // namespace lgsim

@@ -1,0 +1,180 @@
+// The library's pass against the literal one (literal_engine.h) on random
+// circuits: after every call, every node value, every pin-state element, the
+// pin-to-node table, new_circuit and the whole engine tables must be alike.
+// A failure names the seed and the call and shows the arguments of that call.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+#include "literal_engine.h"
+#include "random_circuit.h"
+#include "table_snapshot.h"
+
+using namespace lgsim;
+using namespace lgsim::testing;
+
+namespace {
+
+struct outcome {
+    bool failed = false;  // with SubscriptError
+    std::int16_t result = 0;
+    table_snapshot tables;
+};
+
+outcome run_caught(const std::function<std::int16_t()>& call) {
+    outcome o;
+    try {
+        o.result = call();
+    } catch (const SubscriptError&) {
+        o.failed = true;
+    }
+    o.tables = snapshot_tables();
+    return o;
+}
+
+outcome fast_call(sim_arguments& a, std::int16_t chips, std::int16_t max_node) {
+    return run_caught([&] {
+        shuzhi engine;
+        return engine.sim(chips, max_node, a.models, a.pins, a.node_in, a.node, a.chip_pin_state,
+                          a.new_circuit);
+    });
+}
+
+outcome literal_call(sim_arguments& a, std::int16_t chips, std::int16_t max_node) {
+    return run_caught([&] {
+        return literal_sim(chips, max_node, a.models, a.pins, a.node_in, a.node, a.chip_pin_state,
+                           a.new_circuit);
+    });
+}
+
+std::string outcome_difference(const outcome& f, const outcome& l) {
+    if (f.failed != l.failed)
+        return std::string("the library's pass ") + (f.failed ? "failed" : "did not fail") +
+               " where the literal one " + (l.failed ? "failed" : "did not");
+    if (f.result != l.result) return "results differ";
+    return first_difference(f.tables, l.tables);
+}
+
+// VcalIcAll on its own, over the tables as the last call left them.
+std::string standalone_pass_difference() {
+    const engine_tables saved = tables();
+    const outcome f = run_caught([] {
+        shuzhi().VcalIcAll();
+        return std::int16_t{0};
+    });
+    tables() = saved;
+    const outcome l = run_caught([] {
+        literal_pass();
+        return std::int16_t{0};
+    });
+    tables() = saved;
+    const std::string d = outcome_difference(f, l);
+    return d.empty() ? d : "VcalIcAll alone: " + d;
+}
+
+std::string report(std::uint32_t seed, int call, const std::string& difference,
+                   const sim_arguments& before) {
+    std::ostringstream out;
+    out << "seed " << seed << ", call " << call << ": " << difference
+        << "\narguments of that call:\n"
+        << describe(before);
+    return out.str();
+}
+
+// Empty when the two passes agree on every call.
+std::string compare_on_circuit(std::uint32_t seed, int calls) {
+    random_circuit circuit(seed);
+    sim_arguments fast = circuit.start();
+    sim_arguments literal = circuit.start();
+    for (int call = 1; call <= calls; ++call) {
+        const sim_arguments before = fast;
+        const outcome f = fast_call(fast, fast.chip_number(), fast.max_node_number());
+        const outcome l = literal_call(literal, literal.chip_number(), literal.max_node_number());
+        std::string d = outcome_difference(f, l);
+        if (d.empty()) d = first_difference(fast, literal);
+        if (d.empty() && call % 7 == 0) d = standalone_pass_difference();
+        if (!d.empty()) return report(seed, call, d, before);
+        const std::vector<edit> edits = circuit.next_call();
+        apply_edits(edits, fast);
+        apply_edits(edits, literal);
+    }
+    return {};
+}
+
+// Ways a caller's arguments can be out of bounds; each must fail both passes
+// at the same element, with the same arrays already rewritten.
+enum class breakage { node_too_high, node_negative, short_node_in, short_node, short_models,
+                      few_state_chips, few_pin_chips, few_state_pins, few_node_pins, count };
+
+void break_arguments(breakage b, sim_arguments& a, int chip) {
+    const int chips = a.chip_number();
+    switch (b) {
+    case breakage::node_too_high: a.pins(1 + chip % 14, chip) = static_cast<value_code>(a.node.size() + chip); break;
+    case breakage::node_negative: a.pins(60, chip) = -3; break;
+    case breakage::short_node_in: a.node_in.pop_back(); break;
+    case breakage::short_node: a.node.pop_back(); break;
+    case breakage::short_models: a.models.resize(chip); break;
+    case breakage::few_state_chips: a.chip_pin_state.resize(61, chip); break;
+    case breakage::few_pin_chips: a.pins.resize(61, chip); break;
+    case breakage::few_state_pins: a.chip_pin_state.resize(30 + chip % 20, chips + 1); break;
+    case breakage::few_node_pins: a.pins.resize(40 + chip % 20, chips + 1); break;
+    case breakage::count: break;
+    }
+}
+
+std::string compare_on_broken_call(std::uint32_t seed) {
+    random_circuit circuit(seed);
+    sim_arguments fast = circuit.start();
+    sim_arguments literal = circuit.start();
+    const std::int16_t chips = fast.chip_number();
+    const std::int16_t max_node = fast.max_node_number();
+    for (int call = 1; call <= 6; ++call) {
+        const bool broken = call == 3 || call == 5;
+        const sim_arguments whole = fast;
+        if (broken) {
+            const auto b = static_cast<breakage>((seed + call) % static_cast<unsigned>(breakage::count));
+            const int chip = 1 + static_cast<int>(seed % static_cast<unsigned>(chips));
+            break_arguments(b, fast, chip);
+            break_arguments(b, literal, chip);
+        }
+        const sim_arguments before = fast;
+        const outcome f = fast_call(fast, chips, max_node);
+        const outcome l = literal_call(literal, chips, max_node);
+        std::string d = outcome_difference(f, l);
+        if (d.empty()) d = first_difference(fast, literal);
+        if (d.empty()) d = standalone_pass_difference();
+        if (!d.empty()) return report(seed, call, d, before);
+        if (broken) {
+            // The caller mends its arrays; the next call starts from the
+            // tables the failed one left half rewritten.
+            fast = whole;
+            literal = whole;
+        }
+        const std::vector<edit> edits = circuit.next_call();
+        apply_edits(edits, fast);
+        apply_edits(edits, literal);
+    }
+    return {};
+}
+
+void expect_agreement_on_seeds(std::uint32_t first, std::uint32_t count, int calls) {
+    for (std::uint32_t seed = first; seed < first + count; ++seed) {
+        const std::string failure = compare_on_circuit(seed, calls);
+        ASSERT_TRUE(failure.empty()) << failure;
+    }
+}
+
+}  // namespace
+
+// Long runs let counters wrap, registers fill and loops go round.
+TEST(Differential, RandomCircuitsAgreeOverLongRuns) { expect_agreement_on_seeds(1, 600, 48); }
+
+TEST(Differential, ManyMoreRandomCircuitsAgree) { expect_agreement_on_seeds(100001, 1800, 12); }
+
+TEST(Differential, OutOfBoundsArgumentsFailAlike) {
+    for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+        const std::string failure = compare_on_broken_call(seed);
+        ASSERT_TRUE(failure.empty()) << failure;
+    }
+}
