@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
         step[2 * i] = 8.0 / (samples - 1);
     }
 
-    // Power on, both channels, DC coupled, 2 V a division, 500 a division.
+    // Power on, both channels, DC coupled, channel 1 at 2 V a division, 500
+    // a division.
     send_event(scope, QEvent::MouseButtonDblClick, at(1900, 3870), Qt::LeftButton);
     click(scope, at(1357, 1900));
     click(scope, at(1357, 1900));
@@ -64,14 +65,13 @@ int main(int argc, char** argv) {
         click(scope, at(900, 3230));
     }
     click(scope, at(650, 785));
-    click(scope, at(727, 2677));
     for (int i = 0; i < 5; ++i) click(scope, at(5962, 1252), Qt::RightButton);
-    // Channel 2 lower on the screen.
+    // Channel 2 at 5 V a division, three divisions down.
     send_event(scope, QEvent::MouseButtonPress, at(1290, 3405), Qt::LeftButton);
-    QMouseEvent drag(QEvent::MouseMove, at(1290, 3600), QPointF(), Qt::NoButton,
+    QMouseEvent drag(QEvent::MouseMove, at(1290, 4125), QPointF(), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&scope, &drag);
-    send_event(scope, QEvent::MouseButtonRelease, at(1290, 3600), Qt::LeftButton);
+    send_event(scope, QEvent::MouseButtonRelease, at(1290, 4125), Qt::LeftButton);
 
     scope.data_trans(ch1, ch2, step);
     scope.R_re_bgd_xy(-900, 2600);

@@ -212,6 +212,16 @@ TEST_F(PanelMouse, EnlargedKnobsShrinkWhenTheMouseLeavesTheControl) {
     EXPECT_FALSE(scope.panel().time_enlarged);
 }
 
+TEST_F(PanelMouse, EnlargedKnobsShrinkWhenTheMouseGoesOnOverTheScreen) {
+    move(scope, kTime[0], kTime[1]);
+    ASSERT_TRUE(scope.panel().time_enlarged);
+    QWidget* screen = scope.childAt(pixel_at(kScreen[0], kScreen[1]));
+    ASSERT_NE(screen, nullptr);
+    QTest::mouseMove(screen, screen->mapFrom(&scope, pixel_at(kScreen[0], kScreen[1])));
+    EXPECT_FALSE(scope.panel().time_enlarged);
+    EXPECT_EQ(moves.count(), 1) << "moves over the screen are not the host's";
+}
+
 // --- the position knobs are turned by dragging ------------------------------
 
 TEST_F(PanelMouse, DraggingAPositionKnobSetsTheOffsetFromTheMouseHeight) {
