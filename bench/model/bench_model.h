@@ -12,8 +12,10 @@
 //   synchronously from inside the operation: redraw the board, enable the
 //   kick timer `Tcal`, enable the clock timer `Tcont18`, change its interval,
 //   enable the multimeter's measuring timer, and a note that the display
-//   update ran. Hooks must not call back into the bench's operations; an
-//   empty hook is skipped.
+//   update ran. A hook may read the bench's state but must not call its
+//   operations; an empty hook is skipped.
+// - Chip and wire numbers given to the bench must exist (1..count); the
+//   accessors and chip operations throw std::out_of_range otherwise.
 // - Board coordinates are twips; mouse positions inside a chip picture are
 //   twips of that picture.
 // - Chips and wires are numbered from 1.
