@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QMouseEvent>
 #include <ostream>
 
 #include "art/meter_artwork.h"
@@ -144,6 +146,14 @@ TEST_F(HostEvents, PressMoveAndReleaseAwayFromThePlugGoToTheHost) {
     EXPECT_EQ(up.shift, dmeterw::kAltKey);
     EXPECT_EQ(up.x, 600.0f);
     EXPECT_EQ(up.y, 750.0f);
+}
+
+TEST_F(HostEvents, TheHostMayDeleteTheControlWhenItIsReleased) {
+    QObject::connect(meter.get(), &dmeterw::MouseUp, [this] { meter.reset(); });
+    QMouseEvent up(QEvent::MouseButtonRelease, QPointF(40, 50), meter->mapToGlobal(QPointF(40, 50)),
+                   Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(meter.get(), &up);
+    EXPECT_EQ(meter, nullptr);
 }
 
 TEST_F(HostEvents, APressJustOutOfReachOfThePlugIsTheHosts) {

@@ -1,3 +1,4 @@
+#include <QEvent>
 #include <cmath>
 
 #include "meter_fixture.h"
@@ -105,6 +106,32 @@ TEST_F(Needle, NotANumberLeavesTheNeedleAlone) {
     meter->set_value_prop(std::nan(""));
     EXPECT_EQ(meter->needle_tip(), tip);
     EXPECT_EQ(meter->ohm_needle_step(), 0);
+}
+
+// Counts the paints that happen while a value is written.
+class paint_counter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST_F(Needle, SweepRepaintsAtOnceOnEveryTenthStep) {
+    turn_to(3);
+    QTest::qWait(0);  // let the knob's own repaint happen first
+    paint_counter counter;
+    meter->installEventFilter(&counter);
+    meter->set_value_prop(5);  // steps 0 .. 155
+    EXPECT_EQ(counter.paints, 16);
+    counter.paints = 0;
+    meter->set_value_prop(5);  // stays on 155, not a tenth step
+    EXPECT_EQ(counter.paints, 0);
+    counter.paints = 0;
+    meter->set_value_prop(-0.33);  // down from 155 to -11: 150, 140 .. 0, -10
+    EXPECT_EQ(counter.paints, 17);
+    meter->removeEventFilter(&counter);
 }
 
 TEST_F(Needle, NewMeterRestsAtTheStartOfTheScale) {
