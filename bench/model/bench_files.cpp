@@ -109,11 +109,10 @@ void bench_model::clear() {
     remove_all_chips();
     wires_.resize(1);
     new_circuit_ = true;
-    // The cleared board shows the power off; the switch agrees with it, so
-    // the next press switches the power on.
-    power_ = false;
-    power_off_routine();
     node_numbering();
+    // The power stays as it was, and the board shows that state: a cleared
+    // board whose power is on keeps its supply, switches and lamps.
+    apply_power_state();
 }
 
 }  // namespace bench

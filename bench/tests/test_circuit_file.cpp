@@ -346,7 +346,7 @@ TEST_F(file_test, ALoadAppliesThePowerStateAndForgetsChipStates) {
     EXPECT_EQ(bench.point_value(36, kSupplyColumn), lgsim::kSupply);
 }
 
-TEST_F(file_test, ClearEmptiesTheBenchAndSwitchesThePowerOff) {
+TEST_F(file_test, ClearEmptiesTheBenchAndKeepsThePower) {
     bench_model bench;
     place_chip(bench, "74LS00", 14, 10);
     connect(bench, 36, 22, 13, 10);
@@ -357,9 +357,9 @@ TEST_F(file_test, ClearEmptiesTheBenchAndSwitchesThePowerOff) {
     EXPECT_EQ(bench.chip_count(), 0);
     EXPECT_EQ(bench.wire_count(), 0);
     EXPECT_TRUE(bench.new_circuit());
-    EXPECT_FALSE(bench.power_on());
-    EXPECT_FALSE(bench.lamp_lit(1));
-    EXPECT_EQ(bench.point_value(36, kSupplyColumn), lgsim::kNoDrive);
+    EXPECT_TRUE(bench.power_on());
+    EXPECT_TRUE(bench.lamp_lit(1));
+    EXPECT_EQ(bench.point_value(36, kSupplyColumn), lgsim::kSupply);
     EXPECT_EQ(bench.circuit_name(), QStringLiteral("kept.cir"));
     EXPECT_EQ(bench.max_node_number(), 0);
 }
