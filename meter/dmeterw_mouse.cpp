@@ -84,4 +84,8 @@ void dmeterw::mouseReleaseEvent(QMouseEvent* event) {
     update();
 }
 
+// The second press of a double click has already arrived as a press of its
+// own; handling the double click as one more would turn the knob twice.
+void dmeterw::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
 }  // namespace dmeterx

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMouseEvent>
+#include <algorithm>
 #include <ostream>
 
 #include "art/meter_artwork.h"
@@ -53,6 +54,21 @@ TEST_F(Knob, PressAreaEdgesAreIncluded) {
         QTest::mouseClick(meter.get(), Qt::LeftButton, {}, outside);
         EXPECT_EQ(meter->range_position(), before);
     }
+}
+
+TEST_F(Knob, ADoubleClickTurnsItTwice) {
+    auto send = [this](QEvent::Type type) {
+        const bool held = type != QEvent::MouseButtonRelease;
+        QMouseEvent event(type, QPointF(kKnob), meter->mapToGlobal(QPointF(kKnob)), Qt::LeftButton,
+                          held ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(meter.get(), &event);
+    };
+    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                      QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        send(type);
+    }
+    EXPECT_EQ(meter->range_position(), 3);
+    EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const auto& e) { return e.kind == 'D'; }), 2);
 }
 
 TEST_F(Knob, PaintsTheKnobPictureOfTheNewPosition) {
