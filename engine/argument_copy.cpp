@@ -20,21 +20,6 @@ const value_code* column(const PinArray& a, int chip) {
     return a.data() + static_cast<std::size_t>(chip) * a.pin_count();
 }
 
-bool nodes_in_range(const value_code* nodes, std::size_t node_rows) {
-    bool in_range = true;
-    for (int p = 0; p < kPinRows; ++p)
-        in_range &= nodes[p] >= 0 && static_cast<std::size_t>(nodes[p]) < node_rows;
-    return in_range;
-}
-
-void load_pins_element_by_element(engine_tables& t, int i, const PinArray& chip_pin_number,
-                                  const PinArray& v_chip_pin) {
-    for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_node(p, i) = chip_pin_number(p, i);
-    for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_value(p, i) = node_at(t.pin_node(p, i)).value;
-    for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_state(p, i) = v_chip_pin(p, i);
-    for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_mark(p, i) = kOutputPin;
-}
-
 }  // namespace
 
 void forget_pin_states(PinArray& v_chip_pin, int chips) {
@@ -61,22 +46,45 @@ void load_nodes(engine_tables& t, const std::vector<value_code>& v_node_in,
     for (int n = 0; n <= nodes; ++n) entry[n] = {v_node[n], mark};
 }
 
-void load_pins(engine_tables& t, int i, const PinArray& chip_pin_number, const PinArray& v_chip_pin) {
-    if (!holds_chip(chip_pin_number, i) || !holds_chip(v_chip_pin, i)) {
-        load_pins_element_by_element(t, i, chip_pin_number, v_chip_pin);
-        return;
+bool chip_arguments_fit(const engine_tables& t, int chips, const std::vector<std::string>& chip_model,
+                        const PinArray& chip_pin_number, const PinArray& v_chip_pin) {
+    if (static_cast<int>(chip_model.size()) <= chips || !holds_chip(chip_pin_number, chips) ||
+        !holds_chip(v_chip_pin, chips))
+        return false;
+    value_code lowest = 0;
+    value_code highest = 0;
+    for (int i = 1; i <= chips; ++i) {
+        const value_code* node = column(chip_pin_number, i);
+        for (int p = 0; p < kPinRows; ++p) {
+            lowest = std::min(lowest, node[p]);
+            highest = std::max(highest, node[p]);
+        }
     }
-    value_code* node = column(t.pin_node, i);
-    std::copy_n(column(chip_pin_number, i), kPinRows, node);
-    if (!nodes_in_range(node, t.node_state.size())) {
-        load_pins_element_by_element(t, i, chip_pin_number, v_chip_pin);
-        return;
+    return lowest >= 0 && highest < static_cast<int>(t.node_state.size());
+}
+
+void load_pin_tables(engine_tables& t, int chips, const PinArray& chip_pin_number,
+                     const PinArray& v_chip_pin) {
+    for (int i = 1; i <= chips; ++i) {
+        std::copy_n(column(chip_pin_number, i), kPinRows, column(t.pin_node, i));
+        std::copy_n(column(v_chip_pin, i), kPinRows, column(t.pin_state, i));
+        std::fill_n(column(t.pin_mark, i), kPinRows, kOutputPin);
     }
-    value_code* value = column(t.pin_value, i);
-    const node_entry* node_state = t.node_state.data();
-    for (int p = 0; p < kPinRows; ++p) value[p] = node_state[node[p]].value;
-    std::copy_n(column(v_chip_pin, i), kPinRows, column(t.pin_state, i));
-    std::fill_n(column(t.pin_mark, i), kPinRows, kOutputPin);
+}
+
+void load_pin_values(engine_tables& t, int chips, const std::vector<off_pass_pin>& off_pass) {
+    const value_code node_0 = t.node_state[0].value;
+    std::fill_n(column(t.pin_value, 1), static_cast<std::size_t>(chips) * kPinRows, node_0);
+    for (const off_pass_pin& p : off_pass)
+        column(t.pin_value, p.chip)[p.pin] = t.node_state[static_cast<std::size_t>(p.node)].value;
+}
+
+void load_pins_checked(engine_tables& t, int i, const PinArray& chip_pin_number,
+                       const PinArray& v_chip_pin) {
+    for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_node(p, i) = chip_pin_number(p, i);
+    for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_value(p, i) = node_at(t.pin_node(p, i)).value;
+    for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_state(p, i) = v_chip_pin(p, i);
+    for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_mark(p, i) = kOutputPin;
 }
 
 void store_results(const engine_tables& t, int chips, int nodes, PinArray& chip_pin_number,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine_tables.h"
+#include "pass_plan.h"
 
 namespace lgsim {
 
@@ -28,9 +29,26 @@ void forget_pin_states(PinArray& v_chip_pin, int chips);
 void load_nodes(engine_tables& t, const std::vector<value_code>& v_node_in,
                 const std::vector<value_code>& v_node, int nodes);
 
-// pin_node, pin_value, pin_state and pin_mark of pins 0..60 of one chip.
-void load_pins(engine_tables& t, int chip, const PinArray& chip_pin_number,
-               const PinArray& v_chip_pin);
+// True when chip_model holds chips 0..chips, both pin arrays hold pins 0..60
+// of chips 0..chips, and every node in chip_pin_number of chips 1..chips lies
+// within the node table: then nothing in loading the chips can fail.
+bool chip_arguments_fit(const engine_tables& t, int chips, const std::vector<std::string>& chip_model,
+                        const PinArray& chip_pin_number, const PinArray& v_chip_pin);
+
+// pin_node, pin_state and pin_mark of pins 0..60 of chips 1..chips, from
+// arguments known to fit; pin_value is left to load_pin_values.
+void load_pin_tables(engine_tables& t, int chips, const PinArray& chip_pin_number,
+                     const PinArray& v_chip_pin);
+
+// The same for one chip, element by element and checking every index, for
+// arguments that do not fit.
+void load_pins_checked(engine_tables& t, int chip, const PinArray& chip_pin_number,
+                       const PinArray& v_chip_pin);
+
+// pin_value of every pin of chips 1..chips: its node's value. The pins the pass
+// visits are given the value of node 0 instead: the pass writes each of them
+// before anything reads it, so only the others need their own nodes looked up.
+void load_pin_values(engine_tables& t, int chips, const std::vector<off_pass_pin>& off_pass);
 
 // Node values, the pin-to-node table and the pin-state memory back to the
 // caller; the arrays were found large enough while loading.

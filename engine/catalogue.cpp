@@ -7,11 +7,6 @@ namespace lgsim {
 
 namespace {
 
-// Nothing but init_model_table writes model_table, so once it has been built
-// on this thread and still has the shape it was built with, its rows are the
-// ones the build would write again.
-thread_local bool t_catalogue_built = false;
-
 constexpr std::int16_t kLastCatalogueRow = static_cast<std::int16_t>(kCatalogue.size() - 1);
 constexpr std::size_t kModelTableRows = 101;
 
@@ -45,12 +40,14 @@ void init_model_table() {
         r.category = entry.category;
         t.model_last = row++;
     }
-    t_catalogue_built = true;
+    t.model_table_built = true;
 }
 
+// Nothing but init_model_table writes model_table, so once built and still of
+// the shape it was built with, its rows are the ones a build would write again.
 void ensure_model_table() {
     const engine_tables& t = tables();
-    if (t_catalogue_built && t.model_last == kLastCatalogueRow &&
+    if (t.model_table_built && t.model_last == kLastCatalogueRow &&
         t.max_pin_number == kMaxPinNumber && t.model_table.size() == kModelTableRows)
         return;
     init_model_table();

@@ -25,7 +25,18 @@ struct engine_state {
     bool in_pass = false;
 };
 
-thread_local engine_state t_state;
+// The state itself is created on a thread's first call; after that the
+// pointer is all a call reads to find it.
+thread_local constinit engine_state* t_state __attribute__((tls_model("initial-exec"))) = nullptr;
+
+engine_state& state() {
+    if (t_state == nullptr) {
+        static thread_local engine_state storage;
+        t_state = &storage;
+        detail::current_tables = &storage.tables;
+    }
+    return *t_state;
+}
 
 // `name` lives in the library, not in the object.
 std::int16_t g_name = 0;
@@ -45,13 +56,14 @@ value_code evaluate(const pass_plan& plan, int chip, int pin) {
 // Rival outputs on the node are compared only once the pass has visited them
 // in this call, so two outputs that agree never read as a conflict and a
 // conflict does not outlive the disagreement.
-value_code apply_conflicts(const engine_tables& t, const pass_plan& plan, const pass_step& step,
+value_code apply_conflicts(engine_tables& t, const pass_plan& plan, const pass_step& step,
                            value_code v) {
     const value_code outside = node_in_at(step.node);
     if (levels_conflict(outside, v)) return kExternalConflict;
     const pin_ref* rivals = plan.node_outputs();
     for (int k = step.rivals_begin; k < step.rivals_end; ++k)
-        if (levels_conflict(t.pin_value(rivals[k].pin, rivals[k].chip), v)) return kOutputConflict;
+        if (levels_conflict(cell(t.pin_value, rivals[k].pin, rivals[k].chip), v))
+            return kOutputConflict;
     return v;
 }
 
@@ -71,30 +83,39 @@ private:
     engine_state& s_;
 };
 
+node_entry& node_in_table(engine_tables& t, int node) {
+    if (static_cast<std::size_t>(static_cast<unsigned>(node)) >= t.node_state.size())
+        detail::fail_node_index(node);
+    return t.node_state[static_cast<std::size_t>(node)];
+}
+
 // Every pin the pass visits, in chip order and pin order.
 void run_pass(engine_state& s) {
     engine_tables& t = s.tables;
     const pass_scope scope(s);
     for (const pass_step& step : s.plan.steps()) {
-        reset_trace();
+        t.trace_depth = 0;
+        t.cleared_drivers.clear();
         value_code value;
         if (!step.output) {
-            value = input_value(step.pin, step.chip);
+            // Most inputs find their node settled; that much of input_value
+            // is done here without the call.
+            const node_entry& entry = node_in_table(t, step.node);
+            value = entry.mark == t.pass_mark ? entry.value : input_value(step.pin, step.chip);
         } else {
             value = apply_conflicts(t, s.plan, step, evaluate(s.plan, step.chip, step.pin));
         }
-        t.pin_value(step.pin, step.chip) = value;
-        node_at(step.node) = {value, t.pass_mark};
+        cell(t.pin_value, step.pin, step.chip) = value;
+        node_in_table(t, step.node) = {value, t.pass_mark};
     }
 }
 
-// Steps 8a and 8b of loading a chip: its trimmed name and the catalogue's pin
-// count for it. The plan remembers the catalogue's answer for the name it was
-// built with, so an unchanged name is not looked up again.
-bool load_chip_name(engine_state& s, int chip, const std::vector<std::string>& chip_model,
-                    bool plan_holds) {
+// A chip's trimmed name and the catalogue's pin count for it. The plan
+// remembers the catalogue's answer for the name it was built with, so an
+// unchanged name is not looked up again. True when the name is the plan's.
+bool load_chip_name(engine_state& s, int chip, const std::string& model, bool plan_holds) {
     chip_info_row& info = s.tables.chip_info[chip];
-    const std::string_view name = trimmed(checked_at(chip_model, chip, "chip_model"));
+    const std::string_view name = trimmed(model);
     const bool known = plan_holds && s.plan.has_name(chip, name);
     const std::int16_t catalogue_pins = known ? s.plan.catalogue_pins(chip) : catalogue_pins_of(name);
     info.name.assign(name);
@@ -102,27 +123,53 @@ bool load_chip_name(engine_state& s, int chip, const std::vector<std::string>& c
     return known;
 }
 
-}  // namespace
-
-engine_tables& tables() { return t_state.tables; }
-
-node_entry& node_at(int node) { return checked_at(t_state.tables.node_state, node, "node"); }
-
-value_code node_in_at(int node) { return checked_at(t_state.tables.node_in, node, "node"); }
-
-void reset_trace() {
-    engine_tables& t = t_state.tables;
-    t.trace_depth = 0;
-    t.cleared_drivers.clear();
+// The chips' names, pin counts and pin tables, and a plan that describes them.
+void load_chips(engine_state& s, int chips, const std::vector<std::string>& chip_model,
+                const PinArray& chip_pin_number, const PinArray& v_chip_pin) {
+    engine_tables& t = s.tables;
+    bool plan_holds = s.plan.has_shape(chips, t.node_state.size());
+    if (chip_arguments_fit(t, chips, chip_model, chip_pin_number, v_chip_pin)) {
+        for (int i = 1; i <= chips; ++i) plan_holds = load_chip_name(s, i, chip_model[i], plan_holds);
+        load_pin_tables(t, chips, chip_pin_number, v_chip_pin);
+        if (!plan_holds || !s.plan.has_pins(t)) s.plan.build(t);
+        load_pin_values(t, chips, s.plan.off_pass_pins());
+        return;
+    }
+    // Something is out of bounds: load chip by chip and element by element,
+    // so that the call fails where it always has, with the same tables written.
+    for (int i = 1; i <= chips; ++i) {
+        load_chip_name(s, i, checked_at(chip_model, i, "chip_model"), false);
+        load_pins_checked(t, i, chip_pin_number, v_chip_pin);
+    }
+    s.plan.build(t);
 }
 
+}  // namespace
+
+namespace detail {
+
+thread_local constinit engine_tables* current_tables = nullptr;
+
+engine_tables& first_tables() { return state().tables; }
+
+void fail_node_index(int node) {
+    throw SubscriptError("node index " + std::to_string(node) + " out of range");
+}
+
+void fail_pin_index(int pin, int chip) {
+    throw SubscriptError("pin table index (" + std::to_string(pin) + ", " + std::to_string(chip) +
+                         ") out of range");
+}
+
+}  // namespace detail
+
 value_code input_value(int pin, int chip) {
-    engine_state& s = t_state;
+    engine_state& s = state();
     engine_tables& t = s.tables;
     if (t.input_resolver != nullptr) return t.input_resolver(pin, chip);
     if (!s.in_pass && !s.plan.describes(t)) s.plan.build(t);
 
-    const int node = t.pin_node(pin, chip);
+    const int node = cell(t.pin_node, pin, chip);
     node_entry& entry = node_at(node);
     if (entry.mark == t.pass_mark) return entry.value;
 
@@ -144,7 +191,7 @@ value_code input_value(int pin, int chip) {
         if (t.trace_chip[k] != driver.chip || t.trace_pin[k] != driver.pin) continue;
         value_code result;
         if (t.trace_value[k] == kNoDrive) {
-            t.trace_value[k] = logic_level(t.pin_state(driver.pin, driver.chip));
+            t.trace_value[k] = logic_level(cell(t.pin_state, driver.pin, driver.chip));
             result = logic_level(evaluate(s.plan, driver.chip, driver.pin));
         } else {
             result = t.trace_value[k];
@@ -159,7 +206,7 @@ value_code input_value(int pin, int chip) {
     // The same loop met again through a second input of one evaluation: answer
     // the driver's stored level instead of evaluating it without end.
     if (was_cleared(t, driver.chip, driver.pin))
-        return logic_level(t.pin_state(driver.pin, driver.chip));
+        return logic_level(cell(t.pin_state, driver.pin, driver.chip));
 
     const int depth = ++t.trace_depth;
     t.trace_chip.resize(depth + 1);
@@ -177,7 +224,7 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
                          const std::vector<std::string>& chip_model, PinArray& chip_pin_number,
                          const std::vector<value_code>& v_node_in, std::vector<value_code>& v_node,
                          PinArray& v_chip_pin, bool& new_circuit) {
-    engine_state& s = t_state;
+    engine_state& s = state();
     engine_tables& t = s.tables;
     const int chips = chip_number;
     const int nodes = max_node_number;
@@ -202,13 +249,7 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
     reset_trace();
     load_nodes(t, v_node_in, v_node, nodes);
 
-    bool plan_holds = s.plan.has_shape(chips, static_cast<std::size_t>(node_rows));
-    for (int i = 1; i <= chips; ++i) {
-        const bool known_name = load_chip_name(s, i, chip_model, plan_holds);
-        load_pins(t, i, chip_pin_number, v_chip_pin);
-        plan_holds = known_name && s.plan.has_pins(t, i);
-    }
-    if (!plan_holds) s.plan.build(t);
+    load_chips(s, chips, chip_model, chip_pin_number, v_chip_pin);
 
     run_pass(s);
 
@@ -217,7 +258,7 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
 }
 
 void shuzhi::VcalIcAll() {
-    engine_state& s = t_state;
+    engine_state& s = state();
     if (!s.plan.describes(s.tables)) s.plan.build(s.tables);
     run_pass(s);
 }

@@ -64,14 +64,51 @@ struct engine_tables {
     // tables installs its own resolution for as long as it runs, so the chip
     // models it calls read their inputs its way.
     value_code (*input_resolver)(int pin, int chip) = nullptr;
+
+    // Set by init_model_table, so that a call can tell a catalogue it built
+    // from one it still has to build.
+    bool model_table_built = false;
 };
 
-// The tables of the calling thread.
-engine_tables& tables();
+// The tables of the calling thread. Chip models reach them many times per
+// evaluation, so the way there is one thread-local pointer, set when the
+// thread first uses them, read without the guard a dynamically initialised
+// thread-local object would need at every access.
+namespace detail {
+extern thread_local constinit engine_tables* current_tables
+    __attribute__((tls_model("initial-exec")));
+engine_tables& first_tables();
+[[noreturn]] void fail_node_index(int node);
+[[noreturn]] void fail_pin_index(int pin, int chip);
+}  // namespace detail
+
+inline engine_tables& tables() {
+    engine_tables* t = detail::current_tables;
+    return t != nullptr ? *t : detail::first_tables();
+}
+
+// Checked access to a (pin, chip) table, as PinArray's own, but inline.
+inline value_code& cell(PinArray& table, int pin, int chip) {
+    if (static_cast<unsigned>(pin) >= static_cast<unsigned>(table.pin_count()) ||
+        static_cast<unsigned>(chip) >= static_cast<unsigned>(table.chip_count()))
+        detail::fail_pin_index(pin, chip);
+    return table.data()[static_cast<std::size_t>(chip) * table.pin_count() + pin];
+}
 
 // Checked access to the node tables: a node number outside 0..M fails the call.
-node_entry& node_at(int node);
-value_code node_in_at(int node);
+inline node_entry& node_at(int node) {
+    std::vector<node_entry>& nodes = tables().node_state;
+    if (static_cast<std::size_t>(static_cast<unsigned>(node)) >= nodes.size())
+        detail::fail_node_index(node);
+    return nodes[static_cast<std::size_t>(node)];
+}
+
+inline value_code node_in_at(int node) {
+    const std::vector<value_code>& drives = tables().node_in;
+    if (static_cast<std::size_t>(static_cast<unsigned>(node)) >= drives.size())
+        detail::fail_node_index(node);
+    return drives[static_cast<std::size_t>(node)];
+}
 
 // The value code seen at a chip pin, resolving its node on demand.
 value_code input_value(int pin, int chip);
@@ -91,6 +128,10 @@ void ensure_model_table();
 std::int16_t catalogue_pins_of(std::string_view model);
 
 // Resets the trace before a pin of the pass (and at the start of a call).
-void reset_trace();
+inline void reset_trace() {
+    engine_tables& t = tables();
+    t.trace_depth = 0;
+    t.cleared_drivers.clear();
+}
 
 }  // namespace lgsim

@@ -8,7 +8,7 @@
 namespace lgsim {
 
 // The node of a pin of a chip.
-inline int node_of(int pin, int chip) { return tables().pin_node(pin, chip); }
+inline int node_of(int pin, int chip) { return cell(tables().pin_node, pin, chip); }
 
 // Powered when the ground pin's node is driven with 6 and the supply pin's with 5.
 inline bool powered(int chip, int ground_pin, int supply_pin) {
@@ -25,8 +25,8 @@ inline bool contains(std::initializer_list<int> pins, int pin) {
 // The logic level of an input pin, read with input_value.
 inline value_code level_of(int pin, int chip) { return logic_level(input_value(pin, chip)); }
 
-inline value_code& pin_state(int pin, int chip) { return tables().pin_state(pin, chip); }
-inline value_code& pin_mark(int pin, int chip) { return tables().pin_mark(pin, chip); }
+inline value_code& pin_state(int pin, int chip) { return cell(tables().pin_state, pin, chip); }
+inline value_code& pin_mark(int pin, int chip) { return cell(tables().pin_mark, pin, chip); }
 inline value_code pass_mark() { return tables().pass_mark; }
 
 // The node of a pin in node_state (value and mark).

@@ -8,6 +8,8 @@ namespace lgsim {
 
 namespace {
 
+constexpr int kPinRows = kMaxPinNumber + 1;
+
 bool node_in_range(int node, std::size_t node_rows) {
     return node >= 0 && static_cast<std::size_t>(node) < node_rows;
 }
@@ -26,18 +28,21 @@ bool is_output(model_routine routine, int chip, int pin) {
 
 }  // namespace
 
-bool pass_plan::has_pins(const engine_tables& t, int chip) const {
-    const int count = pin_counts_[chip];
-    if (t.chip_info[chip].pin_count != count) return false;
-    return std::memcmp(pin_column(t.pin_node, chip) + 1, pin_nodes_.data() + first_pin_node_[chip],
-                       sizeof(value_code) * count) == 0;
+bool pass_plan::has_pins(const engine_tables& t) const {
+    for (int chip = 1; chip <= chip_count_; ++chip)
+        if (t.chip_info[chip].pin_count != pin_counts_[chip]) return false;
+    const std::size_t cells = pin_nodes_.size();
+    if (t.pin_node.pin_count() != kPinRows ||
+        static_cast<std::size_t>(t.pin_node.chip_count() - 1) * kPinRows != cells)
+        return false;
+    return std::memcmp(pin_column(t.pin_node, 1), pin_nodes_.data(), sizeof(value_code) * cells) == 0;
 }
 
 bool pass_plan::describes(const engine_tables& t) const {
     if (!has_shape(t.chip_count, t.node_state.size())) return false;
     for (int chip = 1; chip <= chip_count_; ++chip)
-        if (!has_name(chip, t.chip_info[chip].name) || !has_pins(t, chip)) return false;
-    return true;
+        if (!has_name(chip, t.chip_info[chip].name)) return false;
+    return has_pins(t);
 }
 
 void pass_plan::build(const engine_tables& t) {
@@ -48,9 +53,9 @@ void pass_plan::build(const engine_tables& t) {
     pin_counts_.assign(chips + 1, 0);
     catalogue_pins_.assign(chips + 1, -1);
     routines_.assign(chips + 1, nullptr);
-    first_pin_node_.assign(chips + 2, 0);
-    pin_nodes_.clear();
+    pin_nodes_.assign(pin_column(t.pin_node, 1), pin_column(t.pin_node, 1) + chips * kPinRows);
     steps_.clear();
+    off_pass_pins_.clear();
 
     for (int chip = 1; chip <= chips; ++chip) {
         const chip_info_row& info = t.chip_info[chip];
@@ -58,10 +63,8 @@ void pass_plan::build(const engine_tables& t) {
         pin_counts_[chip] = info.pin_count;
         catalogue_pins_[chip] = catalogue_pins_of(info.name);
         routines_[chip] = routine_of(info.name);
-        first_pin_node_[chip] = static_cast<int>(pin_nodes_.size());
         for (int pin = 1; pin <= info.pin_count; ++pin) {
             const int node = t.pin_node(pin, chip);
-            pin_nodes_.push_back(static_cast<value_code>(node));
             pass_step step;
             step.chip = static_cast<std::int16_t>(chip);
             step.pin = static_cast<std::int16_t>(pin);
@@ -69,8 +72,13 @@ void pass_plan::build(const engine_tables& t) {
             step.output = is_output(routines_[chip], chip, pin);
             steps_.push_back(step);
         }
+        for (int pin = 0; pin <= kMaxPinNumber; ++pin) {
+            const int node = t.pin_node(pin, chip);
+            const bool visited = pin >= 1 && pin <= info.pin_count;
+            if (!visited && node != 0)
+                off_pass_pins_.push_back({static_cast<std::int16_t>(chip), static_cast<std::int16_t>(pin), node});
+        }
     }
-    first_pin_node_[chips + 1] = static_cast<int>(pin_nodes_.size());
 
     // The outputs of each node, grouped by node and in pass order within a
     // node. A node outside 0..M is never looked up (reading it fails first),

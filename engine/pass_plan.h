@@ -33,6 +33,14 @@ struct pass_step {
     int rivals_end = 0;
 };
 
+// A pin the pass does not visit (pin 0, or above the chip's pin count) that
+// lies on a node other than 0.
+struct off_pass_pin {
+    std::int16_t chip = 0;
+    std::int16_t pin = 0;
+    int node = 0;
+};
+
 class pass_plan {
 public:
     // True when the tables describe the circuit the plan was built from.
@@ -46,13 +54,14 @@ public:
         return chip_count_ == chip_count && node_rows_ == node_rows;
     }
     bool has_name(int chip, std::string_view name) const { return names_[chip] == name; }
-    // The chip's pin count and the nodes of the pins it makes the pass visit.
-    bool has_pins(const engine_tables& t, int chip) const;
+    // Every chip's pin count and pin_node column.
+    bool has_pins(const engine_tables& t) const;
     // The pin count the catalogue gives the chip's name, or -1 for none.
     std::int16_t catalogue_pins(int chip) const { return catalogue_pins_[chip]; }
 
     model_routine routine(int chip) const { return routines_[chip]; }
     const std::vector<pass_step>& steps() const { return steps_; }
+    const std::vector<off_pass_pin>& off_pass_pins() const { return off_pass_pins_; }
 
     // The first output on the node other than the given pin, in pass order;
     // chip 0 when there is none.
@@ -71,12 +80,12 @@ private:
     std::size_t node_rows_ = 0;
     std::vector<std::string> names_;          // chips 0..N, trimmed
     std::vector<std::int16_t> pin_counts_;    // chips 0..N
-    std::vector<value_code> pin_nodes_;       // pins 1..pin count of chips 1..N, in pass order
-    std::vector<int> first_pin_node_;         // chips 0..N+1: where each chip's pins start in pin_nodes_
+    std::vector<value_code> pin_nodes_;       // pin_node of chips 1..N, all 61 pins of each
 
     std::vector<std::int16_t> catalogue_pins_;  // chips 0..N
     std::vector<model_routine> routines_;       // chips 0..N
     std::vector<pass_step> steps_;
+    std::vector<off_pass_pin> off_pass_pins_;
     std::vector<int> outputs_begin_;  // nodes 0..M+1: where each node's outputs start
     std::vector<pin_ref> node_outputs_;
 };

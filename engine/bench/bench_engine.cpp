@@ -1,0 +1,121 @@
+// One sim call per benchmark iteration, with the clock node toggled before
+// each, on the library's pass and on the literal pass over the same circuit.
+// After the runs a table gives, per circuit, the median time per call of
+// each pass and how many times faster the library's pass is.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bench_circuits.h"
+#include "literal_engine.h"
+
+using namespace lgsim;
+using lgsim::bench::clocked_circuit;
+
+namespace {
+
+struct named_circuit {
+    const char* name;
+    std::function<clocked_circuit()> make;
+};
+
+const std::vector<named_circuit>& circuits() {
+    static const std::vector<named_circuit> all{
+        {"nand_chains_50", [] { return bench::nand_chains(50); }},
+        {"lab_circuit_50", [] { return bench::lab_circuit(); }},
+        {"decade_counter_3", [] { return bench::decade_counter(3); }},
+    };
+    return all;
+}
+
+using sim_function = std::int16_t (*)(testing::circuit&);
+
+std::int16_t library_sim(testing::circuit& c) {
+    shuzhi engine;
+    return engine.sim(static_cast<std::int16_t>(c.models.size() - 1),
+                      static_cast<std::int16_t>(c.node.size() - 1), c.models, c.pins, c.node_in,
+                      c.node, c.chip_pin_state, c.new_circuit);
+}
+
+std::int16_t literal_sim(testing::circuit& c) {
+    return testing::literal_sim(static_cast<std::int16_t>(c.models.size() - 1),
+                                static_cast<std::int16_t>(c.node.size() - 1), c.models, c.pins,
+                                c.node_in, c.node, c.chip_pin_state, c.new_circuit);
+}
+
+void run_calls(benchmark::State& state, const named_circuit& circuit, sim_function sim) {
+    clocked_circuit b = circuit.make();
+    value_code level = kLow;
+    for (int k = 0; k < 4; ++k) sim(b.c);  // past the new circuit and the first edges
+    for (auto _ : state) {
+        level = level == kLow ? kHigh : kLow;
+        b.c.drive_node(b.clock, level);
+        benchmark::DoNotOptimize(sim(b.c));
+    }
+    state.counters["chips"] = static_cast<double>(b.c.models.size() - 1);
+}
+
+// Keeps the median (or the only) time per call of every run, in nanoseconds.
+class median_keeper : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Aggregate && !median) continue;
+            const double ns = run.GetAdjustedRealTime() *
+                              benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
+                              benchmark::GetTimeUnitMultiplier(run.time_unit);
+            const std::string name = run.run_name.function_name;
+            if (median || !medians_.count(name)) medians_[name] = ns;
+        }
+    }
+    double median_ns(const std::string& name) const {
+        const auto it = medians_.find(name);
+        return it == medians_.end() ? 0.0 : it->second;
+    }
+
+private:
+    std::map<std::string, double> medians_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Five repetitions unless told otherwise, so that the table can give medians.
+    std::vector<char*> args{argv[0]};
+    std::string repetitions = "--benchmark_repetitions=5";
+    std::string aggregates = "--benchmark_report_aggregates_only=true";
+    args.push_back(repetitions.data());
+    args.push_back(aggregates.data());
+    for (int k = 1; k < argc; ++k) args.push_back(argv[k]);
+    int count = static_cast<int>(args.size());
+
+    for (const named_circuit& circuit : circuits()) {
+        benchmark::RegisterBenchmark((std::string("sim/") + circuit.name + "/library").c_str(),
+                                     run_calls, circuit, &library_sim)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((std::string("sim/") + circuit.name + "/literal").c_str(),
+                                     run_calls, circuit, &literal_sim)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+    median_keeper reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    std::printf("\n%-20s %14s %14s %10s\n", "circuit", "library us", "literal us", "speed-up");
+    for (const named_circuit& circuit : circuits()) {
+        const double fast = reporter.median_ns(std::string("sim/") + circuit.name + "/library");
+        const double literal = reporter.median_ns(std::string("sim/") + circuit.name + "/literal");
+        if (fast <= 0.0 || literal <= 0.0) continue;
+        std::printf("%-20s %14.3f %14.3f %9.0fx\n", circuit.name, fast / 1000.0, literal / 1000.0,
+                    literal / fast);
+    }
+    return 0;
+}
