@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFile>
+#include <QIcon>
 #include <QMouseEvent>
 
 #include "art_style.h"
@@ -17,6 +18,12 @@ namespace {
 
 QRect place(const layout::box& b) { return twips_rect(b.left, b.top, b.width, b.height); }
 
+// The picture folders sit beside the program; a folder that already ends in a
+// separator (the file system's root) is taken as it is.
+QString with_separator(const QString& folder) {
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
 // Colours of the sticks line(0) to line(5).
 const QColor kStickColours[6] = {QColor(255, 0, 128), QColor(10, 10, 10),  QColor(64, 0, 255),
                                  QColor(0, 128, 0),   QColor(60, 255, 60), QColor(128, 0, 128)};
@@ -26,10 +33,11 @@ const QColor kStickColours[6] = {QColor(255, 0, 128), QColor(10, 10, 10),  QColo
 main_window::main_window(QWidget* parent)
     : QWidget(parent),
       model_(std::make_unique<bench_model>()),
-      program_folder_(QCoreApplication::applicationDirPath() + QLatin1Char('/')) {
+      program_folder_(with_separator(QCoreApplication::applicationDirPath())) {
     prompts_ = std::make_unique<dialog_prompts>(this);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("数字电路虚拟实验台"));
+    setWindowIcon(QIcon(art::chip_box_icon(2)));
     setFixedSize(px(layout::kFormWidth), px(layout::kFormHeight));
     create_controls();
     connect_controls();
