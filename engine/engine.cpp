@@ -12,6 +12,7 @@
 #include "engine_tables.h"
 #include "names.h"
 #include "pass_plan.h"
+#include "trace_index.h"
 
 namespace lgsim {
 
@@ -20,6 +21,7 @@ namespace {
 struct engine_state {
     engine_tables tables;
     pass_plan plan;
+    trace_index traced;
     // While the pass runs the plan is known to describe the tables; outside
     // it (a model asked directly through eval_pin) it is checked first.
     bool in_pass = false;
@@ -29,20 +31,20 @@ struct engine_state {
 // pointer is all a call reads to find it.
 thread_local constinit engine_state* t_state __attribute__((tls_model("initial-exec"))) = nullptr;
 
-engine_state& state() {
-    if (t_state == nullptr) {
-        static thread_local engine_state storage;
-        t_state = &storage;
-        detail::current_tables = &storage.tables;
-    }
-    return *t_state;
+[[gnu::noinline]] engine_state& create_state() {
+    static thread_local engine_state storage;
+    t_state = &storage;
+    detail::current_tables = &storage.tables;
+    return storage;
 }
+
+engine_state& state() { return t_state != nullptr ? *t_state : create_state(); }
 
 // `name` lives in the library, not in the object.
 std::int16_t g_name = 0;
 
 bool levels_conflict(value_code a, value_code b) {
-    return logic_level(a) != logic_level(b) && a != kFloating && b != kFloating &&
+    return level_of_code(a) != level_of_code(b) && a != kFloating && b != kFloating &&
            a != kNoDrive && b != kNoDrive;
 }
 
@@ -67,9 +69,26 @@ value_code apply_conflicts(engine_tables& t, const pass_plan& plan, const pass_s
     return v;
 }
 
-bool was_cleared(const engine_tables& t, int chip, int pin) {
+void rebuild_plan(engine_state& s) {
+    s.plan.build(s.tables);
+    s.traced.size_for(s.plan.output_count());
+}
+
+// The trace entry of a driver, 0 when it has none.
+int trace_position(const engine_state& s, int output, pin_ref driver) {
+    if (s.in_pass) return s.traced.position(output);
+    const engine_tables& t = s.tables;
+    for (int k = 1; k <= t.trace_depth; ++k)
+        if (t.trace_chip[k] == driver.chip && t.trace_pin[k] == driver.pin) return k;
+    return 0;
+}
+
+bool was_cleared(const engine_state& s, int output, pin_ref driver) {
+    if (s.in_pass) return s.traced.cleared(output);
+    const engine_tables& t = s.tables;
     return std::find(t.cleared_drivers.begin(), t.cleared_drivers.end(),
-                     std::pair<std::int16_t, std::int16_t>(chip, pin)) != t.cleared_drivers.end();
+                     std::pair<std::int16_t, std::int16_t>(driver.chip, driver.pin)) !=
+           t.cleared_drivers.end();
 }
 
 class pass_scope {
@@ -82,6 +101,8 @@ public:
 private:
     engine_state& s_;
 };
+
+value_code resolve_input(int pin, int chip);
 
 node_entry& node_in_table(engine_tables& t, int node) {
     if (static_cast<std::size_t>(static_cast<unsigned>(node)) >= t.node_state.size())
@@ -96,6 +117,7 @@ void run_pass(engine_state& s) {
     for (const pass_step& step : s.plan.steps()) {
         t.trace_depth = 0;
         t.cleared_drivers.clear();
+        s.traced.reset();
         value_code value;
         if (!step.output) {
             // Most inputs find their node settled; that much of input_value
@@ -131,7 +153,7 @@ void load_chips(engine_state& s, int chips, const std::vector<std::string>& chip
     if (chip_arguments_fit(t, chips, chip_model, chip_pin_number, v_chip_pin)) {
         for (int i = 1; i <= chips; ++i) plan_holds = load_chip_name(s, i, chip_model[i], plan_holds);
         load_pin_tables(t, chips, chip_pin_number, v_chip_pin);
-        if (!plan_holds || !s.plan.has_pins(t)) s.plan.build(t);
+        if (!plan_holds || !s.plan.has_pins(t)) rebuild_plan(s);
         load_pin_values(t, chips, s.plan.off_pass_pins());
         return;
     }
@@ -141,7 +163,7 @@ void load_chips(engine_state& s, int chips, const std::vector<std::string>& chip
         load_chip_name(s, i, checked_at(chip_model, i, "chip_model"), false);
         load_pins_checked(t, i, chip_pin_number, v_chip_pin);
     }
-    s.plan.build(t);
+    rebuild_plan(s);
 }
 
 }  // namespace
@@ -150,7 +172,7 @@ namespace detail {
 
 thread_local constinit engine_tables* current_tables = nullptr;
 
-engine_tables& first_tables() { return state().tables; }
+engine_tables& first_tables() { return create_state().tables; }
 
 void fail_node_index(int node) {
     throw SubscriptError("node index " + std::to_string(node) + " out of range");
@@ -164,14 +186,24 @@ void fail_pin_index(int pin, int chip) {
 }  // namespace detail
 
 value_code input_value(int pin, int chip) {
+    engine_tables& t = tables();
+    // A node settled in this call answers the same whichever pass is running.
+    // Most reads end here, so the rest is kept out of line.
+    const node_entry& entry = node_in_table(t, cell(t.pin_node, pin, chip));
+    if (entry.mark == t.pass_mark) return entry.value;
+    return resolve_input(pin, chip);
+}
+
+namespace {
+
+// input_value for a node not yet settled in this call.
+[[gnu::noinline]] value_code resolve_input(int pin, int chip) {
     engine_state& s = state();
     engine_tables& t = s.tables;
     if (t.input_resolver != nullptr) return t.input_resolver(pin, chip);
-    if (!s.in_pass && !s.plan.describes(t)) s.plan.build(t);
-
+    if (!s.in_pass && !s.plan.describes(t)) rebuild_plan(s);
     const int node = cell(t.pin_node, pin, chip);
-    node_entry& entry = node_at(node);
-    if (entry.mark == t.pass_mark) return entry.value;
+    node_entry& entry = node_in_table(t, node);
 
     const value_code outside = node_in_at(node);
     if (is_external_drive(outside)) {
@@ -180,19 +212,19 @@ value_code input_value(int pin, int chip) {
     }
 
     // The driver: the first output pin on the node, in pass order.
-    const pin_ref driver = s.plan.driver_of(node, pin, chip);
-    if (driver.chip == 0) {
+    const int output = s.plan.driver_of(node, pin, chip);
+    if (output < 0) {
         entry = {kFloating, t.pass_mark};
         return kFloating;
     }
+    const pin_ref driver = s.plan.node_outputs()[output];
 
     // A driver whose evaluation is in progress further up: a feedback loop.
-    for (int k = 1; k <= t.trace_depth; ++k) {
-        if (t.trace_chip[k] != driver.chip || t.trace_pin[k] != driver.pin) continue;
+    if (const int k = trace_position(s, output, driver); k > 0) {
         value_code result;
         if (t.trace_value[k] == kNoDrive) {
-            t.trace_value[k] = logic_level(cell(t.pin_state, driver.pin, driver.chip));
-            result = logic_level(evaluate(s.plan, driver.chip, driver.pin));
+            t.trace_value[k] = level_of_code(cell(t.pin_state, driver.pin, driver.chip));
+            result = level_of_code(evaluate(s.plan, driver.chip, driver.pin));
         } else {
             result = t.trace_value[k];
         }
@@ -200,13 +232,13 @@ value_code input_value(int pin, int chip) {
         t.trace_pin[k] = 0;
         t.trace_value[k] = kNoDrive;
         t.cleared_drivers.emplace_back(driver.chip, driver.pin);
+        s.traced.clear(output);
         return result;
     }
 
     // The same loop met again through a second input of one evaluation: answer
     // the driver's stored level instead of evaluating it without end.
-    if (was_cleared(t, driver.chip, driver.pin))
-        return logic_level(cell(t.pin_state, driver.pin, driver.chip));
+    if (was_cleared(s, output, driver)) return level_of_code(cell(t.pin_state, driver.pin, driver.chip));
 
     const int depth = ++t.trace_depth;
     t.trace_chip.resize(depth + 1);
@@ -215,10 +247,13 @@ value_code input_value(int pin, int chip) {
     t.trace_chip[depth] = driver.chip;
     t.trace_pin[depth] = driver.pin;
     t.trace_value[depth] = kNoDrive;
+    s.traced.list(output, depth);
     const value_code result = evaluate(s.plan, driver.chip, driver.pin);
     entry = {result, t.pass_mark};
     return result;
 }
+
+}  // namespace
 
 std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
                          const std::vector<std::string>& chip_model, PinArray& chip_pin_number,
@@ -259,7 +294,7 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
 
 void shuzhi::VcalIcAll() {
     engine_state& s = state();
-    if (!s.plan.describes(s.tables)) s.plan.build(s.tables);
+    if (!s.plan.describes(s.tables)) rebuild_plan(s);
     run_pass(s);
 }
 

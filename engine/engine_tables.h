@@ -77,7 +77,7 @@ struct engine_tables {
 namespace detail {
 extern thread_local constinit engine_tables* current_tables
     __attribute__((tls_model("initial-exec")));
-engine_tables& first_tables();
+[[gnu::noinline]] engine_tables& first_tables();
 [[noreturn]] void fail_node_index(int node);
 [[noreturn]] void fail_pin_index(int pin, int chip);
 }  // namespace detail
@@ -85,6 +85,12 @@ engine_tables& first_tables();
 inline engine_tables& tables() {
     engine_tables* t = detail::current_tables;
     return t != nullptr ? *t : detail::first_tables();
+}
+
+// logic_level, inline: the models take the level of almost every input they read.
+constexpr value_code level_of_code(value_code code) {
+    return code == kLow || code == kFallingEdge || code == kGround || code == kUnpowered ? kLow
+                                                                                        : kHigh;
 }
 
 // Checked access to a (pin, chip) table, as PinArray's own, but inline.

@@ -23,7 +23,7 @@ inline bool contains(std::initializer_list<int> pins, int pin) {
 }
 
 // The logic level of an input pin, read with input_value.
-inline value_code level_of(int pin, int chip) { return logic_level(input_value(pin, chip)); }
+inline value_code level_of(int pin, int chip) { return level_of_code(input_value(pin, chip)); }
 
 inline value_code& pin_state(int pin, int chip) { return cell(tables().pin_state, pin, chip); }
 inline value_code& pin_mark(int pin, int chip) { return cell(tables().pin_mark, pin, chip); }

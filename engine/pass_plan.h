@@ -63,16 +63,18 @@ public:
     const std::vector<pass_step>& steps() const { return steps_; }
     const std::vector<off_pass_pin>& off_pass_pins() const { return off_pass_pins_; }
 
-    // The first output on the node other than the given pin, in pass order;
-    // chip 0 when there is none.
-    pin_ref driver_of(int node, int pin, int chip) const {
-        const pin_ref* it = node_outputs_.data() + outputs_begin_[node];
-        const pin_ref* end = node_outputs_.data() + outputs_begin_[node + 1];
-        for (; it != end; ++it)
-            if (it->pin != pin || it->chip != chip) return *it;
-        return {};
-    }
+    // The outputs of all nodes, grouped by node; an output's place in this
+    // list identifies it.
     const pin_ref* node_outputs() const { return node_outputs_.data(); }
+    std::size_t output_count() const { return node_outputs_.size(); }
+
+    // The first output on the node other than the given pin, in pass order,
+    // as its place in node_outputs(); -1 when there is none.
+    int driver_of(int node, int pin, int chip) const {
+        for (int k = outputs_begin_[node]; k < outputs_begin_[node + 1]; ++k)
+            if (node_outputs_[k].pin != pin || node_outputs_[k].chip != chip) return k;
+        return -1;
+    }
 
 private:
     // What the plan was built from.
