@@ -66,6 +66,16 @@ void bench_model::set_point(int row, int column, lgsim::value_code code) {
     point_values_[row][column] = code;
 }
 
+void bench_model::set_point_value(int row, int column, lgsim::value_code code) {
+    if (row < 0 || row >= kGridRows || column < 0 || column >= kGridColumns) return;
+    set_point(row, column, code);
+}
+
+void bench_model::toggle_clock_point() {
+    const lgsim::value_code clock = point_values_[kTerminalRow][kClockColumn];
+    set_point(kTerminalRow, kClockColumn, clock == lgsim::kLow ? lgsim::kHigh : lgsim::kLow);
+}
+
 QString bench_model::circuit_caption() const {
     // Until the first save or load the label keeps its full-width colon.
     if (circuit_name_.isEmpty()) return QString::fromUtf8("电路名称：");

@@ -193,6 +193,10 @@ public:
     // Digit 1 or 2, segment column 18..25.
     segment_look module_segment(int digit, int column) const;
     lgsim::value_code point_value(int row, int column) const;
+    // Points outside the grid are ignored.
+    void set_point_value(int row, int column, lgsim::value_code code);
+    // The clock point turns as a clock tick turns it: 1 after 0, 0 after anything else.
+    void toggle_clock_point();
 
     // ---- Netlist and evaluation driver ----
     void node_numbering();
