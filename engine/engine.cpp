@@ -43,15 +43,26 @@ engine_state& state() { return t_state != nullptr ? *t_state : create_state(); }
 // `name` lives in the library, not in the object.
 std::int16_t g_name = 0;
 
+// node_at and node_in_at on tables already in hand.
+template <typename T>
+T& at_node(std::vector<T>& table, int node) {
+    if (static_cast<std::size_t>(static_cast<unsigned>(node)) >= table.size())
+        detail::fail_node_index(node);
+    return table[static_cast<std::size_t>(node)];
+}
+
 bool levels_conflict(value_code a, value_code b) {
     return level_of_code(a) != level_of_code(b) && a != kFloating && b != kFloating &&
            a != kNoDrive && b != kNoDrive;
 }
 
 // An unknown model answers nothing, which counts as 0.
-value_code evaluate(const pass_plan& plan, int chip, int pin) {
-    const model_routine routine = plan.routine(chip);
+value_code evaluate(model_routine routine, int chip, int pin) {
     return routine ? routine(chip, pin, 1).value_or(kLow) : kLow;
+}
+
+value_code evaluate(const pass_plan& plan, int chip, int pin) {
+    return evaluate(plan.routine(chip), chip, pin);
 }
 
 // The conflict rules, applied to an output of the pass that evaluated to v.
@@ -60,7 +71,7 @@ value_code evaluate(const pass_plan& plan, int chip, int pin) {
 // conflict does not outlive the disagreement.
 value_code apply_conflicts(engine_tables& t, const pass_plan& plan, const pass_step& step,
                            value_code v) {
-    const value_code outside = node_in_at(step.node);
+    const value_code outside = at_node(t.node_in, step.node);
     if (levels_conflict(outside, v)) return kExternalConflict;
     const pin_ref* rivals = plan.node_outputs();
     for (int k = step.rivals_begin; k < step.rivals_end; ++k)
@@ -104,12 +115,6 @@ private:
 
 value_code resolve_input(int pin, int chip);
 
-node_entry& node_in_table(engine_tables& t, int node) {
-    if (static_cast<std::size_t>(static_cast<unsigned>(node)) >= t.node_state.size())
-        detail::fail_node_index(node);
-    return t.node_state[static_cast<std::size_t>(node)];
-}
-
 // Every pin the pass visits, in chip order and pin order.
 void run_pass(engine_state& s) {
     engine_tables& t = s.tables;
@@ -118,17 +123,20 @@ void run_pass(engine_state& s) {
         t.trace_depth = 0;
         t.cleared_drivers.clear();
         s.traced.reset();
-        value_code value;
         if (!step.output) {
             // Most inputs find their node settled; that much of input_value
             // is done here without the call.
-            const node_entry& entry = node_in_table(t, step.node);
-            value = entry.mark == t.pass_mark ? entry.value : input_value(step.pin, step.chip);
+            node_entry& entry = at_node(t.node_state, step.node);
+            const value_code value =
+                entry.mark == t.pass_mark ? entry.value : resolve_input(step.pin, step.chip);
+            cell(t.pin_value, step.pin, step.chip) = value;
+            entry = {value, t.pass_mark};
         } else {
-            value = apply_conflicts(t, s.plan, step, evaluate(s.plan, step.chip, step.pin));
+            const value_code value =
+                apply_conflicts(t, s.plan, step, evaluate(step.routine, step.chip, step.pin));
+            cell(t.pin_value, step.pin, step.chip) = value;
+            at_node(t.node_state, step.node) = {value, t.pass_mark};
         }
-        cell(t.pin_value, step.pin, step.chip) = value;
-        node_in_table(t, step.node) = {value, t.pass_mark};
     }
 }
 
@@ -189,7 +197,7 @@ value_code input_value(int pin, int chip) {
     engine_tables& t = tables();
     // A node settled in this call answers the same whichever pass is running.
     // Most reads end here, so the rest is kept out of line.
-    const node_entry& entry = node_in_table(t, cell(t.pin_node, pin, chip));
+    const node_entry& entry = at_node(t.node_state, cell(t.pin_node, pin, chip));
     if (entry.mark == t.pass_mark) return entry.value;
     return resolve_input(pin, chip);
 }
@@ -203,9 +211,9 @@ namespace {
     if (t.input_resolver != nullptr) return t.input_resolver(pin, chip);
     if (!s.in_pass && !s.plan.describes(t)) rebuild_plan(s);
     const int node = cell(t.pin_node, pin, chip);
-    node_entry& entry = node_in_table(t, node);
+    node_entry& entry = at_node(t.node_state, node);
 
-    const value_code outside = node_in_at(node);
+    const value_code outside = at_node(t.node_in, node);
     if (is_external_drive(outside)) {
         entry = {outside, t.pass_mark};
         return outside;

@@ -70,6 +70,7 @@ void pass_plan::build(const engine_tables& t) {
             step.pin = static_cast<std::int16_t>(pin);
             step.node = node;
             step.output = is_output(routines_[chip], chip, pin);
+            step.routine = routines_[chip];
             steps_.push_back(step);
         }
         for (int pin = 0; pin <= kMaxPinNumber; ++pin) {

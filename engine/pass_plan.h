@@ -27,6 +27,7 @@ struct pass_step {
     std::int16_t pin = 0;
     int node = 0;  // as in pin_node, which the pass does not check before it reads it
     bool output = false;
+    model_routine routine = nullptr;  // the chip's
     // Outputs only: the outputs on the same node that the pass meets earlier,
     // the ones its value is compared with, are node_outputs()[rivals_begin, rivals_end).
     int rivals_begin = 0;
