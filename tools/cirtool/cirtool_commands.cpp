@@ -4,8 +4,12 @@
 #include <string>
 #include <vector>
 
+#include <QFile>
+
 #include "bench_model.h"
 #include "circuit_file.h"
+#include "circuit_notes.h"
+#include "circuit_text.h"
 #include "cirtool_steps.h"
 #include "model_names.h"
 
@@ -16,7 +20,9 @@ namespace {
 constexpr char kUsage[] =
     "usage: cirtool info FILE\n"
     "       cirtool run FILE STEP...\n"
-    "       cirtool resave IN OUT\n";
+    "       cirtool resave IN OUT\n"
+    "       cirtool build TEXT OUT\n"
+    "       cirtool dump FILE\n";
 
 int unparsable(std::ostream& err, const std::string& what) {
     err << "cirtool: cannot parse " << what << '\n' << kUsage;
@@ -92,6 +98,48 @@ int resave(const QStringList& arguments, std::ostream& err) {
     return kSuccess;
 }
 
+int build(const QStringList& arguments, std::ostream& err) {
+    if (arguments.size() != 3) return unparsable(err, "the arguments of build");
+    QFile text_file(arguments[1]);
+    if (!text_file.exists()) {
+        err << bench::missing_file_message(arguments[1]).toStdString() << '\n';
+        return kFileFailed;
+    }
+    if (!text_file.open(QIODevice::ReadOnly)) {
+        err << bench::format_error_message(arguments[1]).toStdString() << '\n';
+        return kFileFailed;
+    }
+    const built_records built = records_from_text(text_file.readAll().toStdString());
+    if (built.error_line > 0) {
+        err << "cirtool: " << arguments[1].toStdString() << ':' << built.error_line << ": " << built.error << '\n';
+        return kUnparsable;
+    }
+    if (!bench::write_circuit_file(arguments[2], built.records)) {
+        err << bench::write_error_message(arguments[2]).toStdString() << '\n';
+        return kFileFailed;
+    }
+    return kSuccess;
+}
+
+int dump(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.size() != 2) return unparsable(err, "the arguments of dump");
+    const bench::read_result read = bench::read_circuit_file(arguments[1]);
+    if (read.status == bench::read_status::missing) {
+        err << bench::missing_file_message(arguments[1]).toStdString() << '\n';
+        return kFileFailed;
+    }
+    if (read.status == bench::read_status::bad_format) {
+        err << bench::format_error_message(arguments[1]).toStdString() << '\n';
+        return kFileFailed;
+    }
+    // The lines come from the records as stored; the notes from the chips as
+    // the bench seats them.
+    bench::bench_model bench;
+    if (!load(bench, arguments[1], err)) return kFileFailed;
+    out << text_from_records(read.records, notes_of(bench));
+    return kSuccess;
+}
+
 }  // namespace
 
 int run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
@@ -100,6 +148,8 @@ int run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     if (command == u"info") return info(arguments, out, err);
     if (command == u"run") return run_steps(arguments, out, err);
     if (command == u"resave") return resave(arguments, err);
+    if (command == u"build") return build(arguments, err);
+    if (command == u"dump") return dump(arguments, out, err);
     return unparsable(err, "command '" + command.toStdString() + "'");
 }
 

@@ -4,6 +4,8 @@
 //   cirtool info FILE            chips and wires of FILE, one per line
 //   cirtool run FILE STEP...     a bench at start-up loads FILE and performs the steps
 //   cirtool resave IN OUT        loads IN and saves it to OUT
+//   cirtool build TEXT OUT       writes the circuit file of a circuit text (circuit_text.h)
+//   cirtool dump FILE            prints the circuit text of FILE
 //
 // Exit status: 0 success; 1 a file that cannot be loaded or saved (the
 // bench's message on standard error); 2 a command, step or argument that

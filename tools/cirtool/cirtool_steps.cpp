@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "display_geometry.h"
+
 namespace cirtool {
 
 namespace {
@@ -55,6 +57,7 @@ std::optional<step> parse_step(const QString& text) {
                     argument(2, 0, bench::kGridColumns - 1));
     if (name == u"pin")
         return with(step_kind::pin, 2, argument(1, 1, kMostChips), argument(2, 1, lgsim::kMaxPinNumber));
+    if (name == u"display") return with(step_kind::display, 1, argument(1, 1, kMostChips), std::nullopt);
     return std::nullopt;
 }
 
@@ -100,6 +103,19 @@ void perform(const step& s, bench::bench_model& bench, std::ostream& out) {
     case step_kind::pin:
         out << "pin " << s.first << ' ' << s.second << ' ' << bench.pin_reading(s.second, s.first) << '\n';
         break;
+    case step_kind::display: {
+        // In the order of the module's segment columns, as `digits` prints them.
+        out << "display " << s.first << ' ';
+        if (s.first > bench.chip_count() || bench.chip_at(s.first).chip_class != 4) {
+            out << "-\n";
+            break;
+        }
+        const bench::chip& c = bench.chip_at(s.first);
+        for (const bench::display_segment& segment : bench::kDisplayChipSegments)
+            out << lit(c.segments[segment.pin] == bench::segment_look::lit);
+        out << '\n';
+        break;
+    }
     }
 }
 

@@ -1,5 +1,6 @@
 // The steps of `cirtool run`: one command-line argument each, such as
-// "power on", "switch 3 1", "tick 10", "pulse 0", "leds", "point 15 12".
+// "power on", "switch 3 1", "tick 10", "pulse 0", "leds", "point 15 12",
+// "display 3" (the segments a to g and the point of display chip 3).
 #pragma once
 
 #include <optional>
@@ -11,7 +12,7 @@
 
 namespace cirtool {
 
-enum class step_kind { power, toggle_switch, tick, press, release, pulse, leds, digits, point, pin };
+enum class step_kind { power, toggle_switch, tick, press, release, pulse, leds, digits, point, pin, display };
 
 struct step {
     step_kind kind;
