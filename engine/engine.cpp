@@ -22,8 +22,10 @@ struct engine_state {
     engine_tables tables;
     pass_plan plan;
     trace_index traced;
-    // While the pass runs the plan is known to describe the tables; outside
-    // it (a model asked directly through eval_pin) it is checked first.
+    // While the pass runs, the plan is known to describe the tables and the
+    // pass alone writes the trace, so the trace index can be trusted; outside
+    // it (a model asked directly through eval_pin) the plan is checked first
+    // and the trace lists are searched.
     bool in_pass = false;
 };
 

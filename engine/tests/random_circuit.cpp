@@ -98,7 +98,8 @@ int random_circuit::random_node() {
         if (group.empty()) return below(2) ? supply_ : ground_;
         return group[below(group.size())];
     }
-    if (r < 40) return 0;
+    if (r < 41) return below(2) ? supply_ : ground_;
+    if (r < 43) return 0;
     return shared_[below(shared_.size())];
 }
 

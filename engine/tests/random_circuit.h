@@ -67,7 +67,7 @@ private:
     std::string random_model();
     int random_node();
     void place_chip(const std::string& model);
-    int chance(int percent) { return static_cast<int>(rng_() % 100) < percent; }
+    bool chance(int percent) { return static_cast<int>(rng_() % 100) < percent; }
     int below(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
 
     std::mt19937 rng_;
