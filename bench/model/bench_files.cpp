@@ -91,7 +91,9 @@ file_result bench_model::load(const QString& path) {
             fields.description = std::string(trimmed_blanks(r.description));
             const int k = add_chip_from(fields, r.left, r.top);
             load_outline(chips_[k]);
-            seat_chip(k);
+            // The nodes are numbered once after the last record: numbering
+            // after every chip is quadratic in the chips of the file.
+            place_on_holes(k);
         }
         // The loaded chips must not inherit the memory of the chips they replace.
         new_circuit_ = true;

@@ -205,6 +205,20 @@ void bench_model::release_chip(int k) {
 }
 
 bool bench_model::seat_chip(int k) {
+    if (!place_on_holes(k)) return false;
+    const chip& c = chips_[k];
+    node_numbering();
+    if (c.chip_class == 2) {
+        // A seated clocked chip starts undriven; the next drive refresh drives it again.
+        for (int j = 1; j <= c.pin_count; ++j) {
+            const int node = chip_pin_number_(j, k);
+            if (node >= 0 && node <= max_node_number_) v_node_in_[node] = lgsim::kNoDrive;
+        }
+    }
+    return true;
+}
+
+bool bench_model::place_on_holes(int k) {
     chip& c = chip_ref(k);
     picture_rect& pic = c.picture;
     pic.left = std::max(std::min(pic.left, kBoardWidth - pic.width), 0.0);
@@ -227,14 +241,6 @@ bool bench_model::seat_chip(int k) {
         c.places[j] = {lower_row, h.column + j - 1, group_of_row(lower_row)};
     for (int j = c.pin_count; j > half; --j)
         c.places[j] = {h.row, h.column + c.pin_count - j, group_of_row(h.row)};
-    node_numbering();
-    if (c.chip_class == 2) {
-        // A seated clocked chip starts undriven; the next drive refresh drives it again.
-        for (int j = 1; j <= c.pin_count; ++j) {
-            const int node = chip_pin_number_(j, k);
-            if (node >= 0 && node <= max_node_number_) v_node_in_[node] = lgsim::kNoDrive;
-        }
-    }
     return true;
 }
 
@@ -257,7 +263,8 @@ void bench_model::delete_chip(int k) {
     for (const chip& copy : kept) {
         const int n = add_chip_from(copy, copy.picture.left, copy.picture.top);
         load_outline(chips_[n]);
-        seat_chip(n);
+        // Numbered once below: numbering after every chip is quadratic.
+        place_on_holes(n);
     }
     node_numbering();
     // The later chips moved down a slot: no chip may inherit another's memory.

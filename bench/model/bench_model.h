@@ -224,6 +224,10 @@ private:
     void size_pin_tables();
     bool has_room_for(int pins, int wires) const;
     int add_chip_from(const chip& fields, double left, double top);
+    // The first half of seat_chip: the picture snapped and the pin places
+    // set, nothing renumbered. For commands that seat many chips and number
+    // the nodes once after the last.
+    bool place_on_holes(int k);
     void load_outline(chip& c);
     void request_redraw();
     void drop_wire_in_hand();
