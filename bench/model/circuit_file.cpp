@@ -152,6 +152,9 @@ bool write_circuit_file(const QString& path, const std::vector<circuit_record>& 
         // An uncommitted save file is discarded: the old file stays as it was.
         if (file.write(encode_record(record)) != kRecordSize) return false;
     }
+    // commit() does not see a failure of the write buffer's last flush: it
+    // would put a cut file in place of the old one and report success.
+    if (!file.flush() || file.error() != QFileDevice::NoError) return false;
     return file.commit();
 }
 
