@@ -51,11 +51,14 @@ bool chip_arguments_fit(const engine_tables& t, int chips, const std::vector<std
     if (static_cast<int>(chip_model.size()) <= chips || !holds_chip(chip_pin_number, chips) ||
         !holds_chip(v_chip_pin, chips))
         return false;
+    // With no pins beyond 60 the columns of chips 1..chips are one run.
+    const bool one_run = chip_pin_number.pin_count() == kPinRows;
+    const int run = one_run ? chips * kPinRows : kPinRows;
     value_code lowest = 0;
     value_code highest = 0;
-    for (int i = 1; i <= chips; ++i) {
+    for (int i = 1; i <= (one_run ? 1 : chips); ++i) {
         const value_code* node = column(chip_pin_number, i);
-        for (int p = 0; p < kPinRows; ++p) {
+        for (int p = 0; p < run; ++p) {
             lowest = std::min(lowest, node[p]);
             highest = std::max(highest, node[p]);
         }

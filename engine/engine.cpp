@@ -115,8 +115,6 @@ private:
     engine_state& s_;
 };
 
-value_code resolve_input(int pin, int chip);
-
 // Every pin the pass visits, in chip order and pin order.
 void run_pass(engine_state& s) {
     engine_tables& t = s.tables;
@@ -150,7 +148,7 @@ bool load_chip_name(engine_state& s, int chip, const std::string& model, bool pl
     const std::string_view name = trimmed(model);
     const bool known = plan_holds && s.plan.has_name(chip, name);
     const std::int16_t catalogue_pins = known ? s.plan.catalogue_pins(chip) : catalogue_pins_of(name);
-    info.name.assign(name);
+    if (info.name != name) info.name.assign(name);
     if (catalogue_pins >= 0) info.pin_count = catalogue_pins;
     return known;
 }
@@ -195,19 +193,8 @@ void fail_pin_index(int pin, int chip) {
 
 }  // namespace detail
 
-value_code input_value(int pin, int chip) {
-    engine_tables& t = tables();
-    // A node settled in this call answers the same whichever pass is running.
-    // Most reads end here, so the rest is kept out of line.
-    const node_entry& entry = at_node(t.node_state, cell(t.pin_node, pin, chip));
-    if (entry.mark == t.pass_mark) return entry.value;
-    return resolve_input(pin, chip);
-}
-
-namespace {
-
-// input_value for a node not yet settled in this call.
-[[gnu::noinline]] value_code resolve_input(int pin, int chip) {
+// input_value for a node not settled yet in this call.
+value_code resolve_input(int pin, int chip) {
     engine_state& s = state();
     engine_tables& t = s.tables;
     if (t.input_resolver != nullptr) return t.input_resolver(pin, chip);
@@ -262,8 +249,6 @@ namespace {
     entry = {result, t.pass_mark};
     return result;
 }
-
-}  // namespace
 
 std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
                          const std::vector<std::string>& chip_model, PinArray& chip_pin_number,

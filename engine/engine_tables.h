@@ -116,8 +116,17 @@ inline value_code node_in_at(int node) {
     return drives[static_cast<std::size_t>(node)];
 }
 
-// The value code seen at a chip pin, resolving its node on demand.
-value_code input_value(int pin, int chip);
+
+// The value code seen at a chip pin, resolving its node on demand. A node
+// already settled in this call, which is what most reads find, is answered
+// here, inline, the same whichever pass is running; resolve_input does the rest.
+value_code resolve_input(int pin, int chip);
+
+inline value_code input_value(int pin, int chip) {
+    engine_tables& t = tables();
+    const node_entry& entry = node_at(cell(t.pin_node, pin, chip));
+    return entry.mark == t.pass_mark ? entry.value : resolve_input(pin, chip);
+}
 
 // Dispatch to the chip's model routine; empty for a model it does not know.
 // Mode 0 asks the pin's kind (-2 output, 7 not an output); other modes evaluate.
