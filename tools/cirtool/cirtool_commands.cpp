@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include <QFile>
@@ -11,6 +12,7 @@
 #include "circuit_notes.h"
 #include "circuit_text.h"
 #include "cirtool_steps.h"
+#include "instrument_steps.h"
 #include "model_names.h"
 
 namespace cirtool {
@@ -74,15 +76,25 @@ int info(const QStringList& arguments, std::ostream& out, std::ostream& err) {
 int run_steps(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     if (arguments.size() < 2) return unparsable(err, "the arguments of run");
     // Every step is checked before the file is touched, so a typo prints nothing.
-    std::vector<step> steps;
+    std::vector<std::variant<step, instrument_step>> steps;
     for (qsizetype i = 2; i < arguments.size(); ++i) {
-        const std::optional<step> s = parse_step(arguments[i]);
-        if (!s) return unparsable(err, "step '" + arguments[i].toStdString() + "'");
-        steps.push_back(*s);
+        if (const std::optional<step> s = parse_step(arguments[i])) {
+            steps.push_back(*s);
+        } else if (const std::optional<instrument_step> t = parse_instrument_step(arguments[i])) {
+            steps.push_back(*t);
+        } else {
+            return unparsable(err, "step '" + arguments[i].toStdString() + "'");
+        }
     }
     bench::bench_model bench;
     if (!load(bench, arguments[1], err)) return kFileFailed;
-    for (const step& s : steps) perform(s, bench, out);
+    bench::instruments tools(bench);
+    for (const auto& s : steps) {
+        if (const step* on_bench = std::get_if<step>(&s))
+            perform(*on_bench, bench, out);
+        else
+            perform(std::get<instrument_step>(s), bench, tools, out);
+    }
     return kSuccess;
 }
 
