@@ -13,8 +13,9 @@
 namespace robustness {
 
 // Writes `bytes` to a file in `folder` and runs it through the record reader,
-// the bench's Load over a circuit already on the bench, a session at the
-// bench (bench_session.h), a save and reload, and cirtool's info and run.
+// the bench's Load over a circuit already on the bench, a save and reload, a
+// session at the bench (bench_session.h), deleting a chip, clearing the
+// bench, and cirtool's info and run.
 // Returns the first promise the bench broke (a failed load that changed the
 // circuit, a save that does not load back the same, ...), or nothing.
 // Crashes and sanitizer reports are left to the process.

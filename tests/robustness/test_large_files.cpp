@@ -52,11 +52,14 @@ std::vector<bench::circuit_record> most_small_chips() {
     return chips(bench::kMaxNodeNumber / 2, "NOSUCH", 2);
 }
 std::vector<bench::circuit_record> most_nand_chips() {
-    std::vector<bench::circuit_record> records = chips(bench::kMaxNodeNumber / 14 - 1, "74LS00", 14);
-    for (const auto& [from, to] : {std::pair{bench::kSupplyColumn, 13}, {bench::kGroundColumn, 16}})
-        records.push_back(wire_record(bench::kTerminalRow, from, to, to == 13 ? 10 : 16));
-    records.push_back(wire_record(bench::kTerminalRow, 0, 16, 10));
-    records.push_back(wire_record(17, 12, bench::kLedRow, 0));
+    // All on one seat, powered, gate 1 of every one reading switch 0 and
+    // driving LED 0.
+    std::vector<bench::circuit_record> records{
+        wire_record(bench::kTerminalRow, bench::kSupplyColumn, 13, 10),
+        wire_record(bench::kTerminalRow, bench::kGroundColumn, 16, 16),
+        wire_record(bench::kTerminalRow, 0, 16, 10), wire_record(17, 12, bench::kLedRow, 0)};
+    const std::vector<bench::circuit_record> nands = chips(bench::kMaxNodeNumber / 14 - 1, "74LS00", 14);
+    records.insert(records.end(), nands.begin(), nands.end());
     return records;
 }
 
@@ -111,6 +114,23 @@ TEST(LargeFiles, TheWiresOfAFullFileAllJoinTheSwitch) {
     bench.clock_tick();
     EXPECT_TRUE(bench.led_shown(0));
     EXPECT_EQ(bench.read_point(29, 64), lgsim::kHigh);
+}
+
+TEST(LargeFiles, ThousandsOfGatesOnOneSeatDriveTheirNodeTogether) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("nands.cir");
+    std::vector<bench::circuit_record> records = most_nand_chips();
+    records.push_back(end_record());
+    write_file(path, file_of(records));
+    bench::bench_model bench;
+    ASSERT_TRUE(bench.load(path).ok);
+    bench.press_power();
+    bench.clock_tick();
+    EXPECT_TRUE(bench.led_shown(0)) << "a low input: every gate drives high, none against another";
+    bench.press_switch(0);
+    bench.clock_tick();
+    EXPECT_FALSE(bench.led_shown(0));
+    EXPECT_EQ(bench.pin_reading(3, bench.chip_count()), lgsim::kLow);
 }
 
 }  // namespace
