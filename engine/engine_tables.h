@@ -116,7 +116,6 @@ inline value_code node_in_at(int node) {
     return drives[static_cast<std::size_t>(node)];
 }
 
-
 // The value code seen at a chip pin, resolving its node on demand. A node
 // already settled in this call, which is what most reads find, is answered
 // here, inline, the same whichever pass is running; resolve_input does the rest.
