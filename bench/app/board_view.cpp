@@ -76,6 +76,27 @@ void board_view::xor_line(QPointF from, QPointF to, const QColor& pen) {
     update_twips(QRectF(from, to).normalized(), 1);
 }
 
+void board_view::draw_path(const QPainterPath& path, const QColor& colour, double width_pixels) {
+    QPainter p(&layer_);
+    begin_twips(p);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour, width_pixels * kTwipsPerPixel, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    update_twips(path.boundingRect(), width_pixels);
+}
+
+void board_view::xor_path(const QPainterPath& path, const QColor& pen, double width_pixels) {
+    // No antialiasing: partly covered pixels would not come back when drawn again.
+    QPainter p(&layer_);
+    begin_twips(p);
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.setPen(QPen(pen, width_pixels * kTwipsPerPixel, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    update_twips(path.boundingRect(), width_pixels);
+}
+
 void board_view::draw_image(const QImage& image, QPointF at) {
     QPainter p(&layer_);
     begin_twips(p);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
 #include <QWidget>
 
 namespace bench {
@@ -18,6 +19,10 @@ public:
     void draw_dot(QPointF at, const QColor& colour, double width_pixels);
     // Exclusive-or pen: drawing the same line twice restores the pixels.
     void xor_line(QPointF from, QPointF to, const QColor& pen);
+    // A curve in board twips (the instruments' leads), plain or exclusive-or;
+    // an exclusive-or curve drawn twice with the same pen restores the pixels.
+    void draw_path(const QPainterPath& path, const QColor& colour, double width_pixels);
+    void xor_path(const QPainterPath& path, const QColor& pen, double width_pixels);
     void draw_image(const QImage& image, QPointF at);
     const QImage& layer() const { return layer_; }
 

@@ -33,6 +33,7 @@ const QColor kStickColours[6] = {QColor(255, 0, 128), QColor(10, 10, 10),  QColo
 main_window::main_window(QWidget* parent)
     : QWidget(parent),
       model_(std::make_unique<bench_model>()),
+      instruments_(std::make_unique<instruments>(*model_)),
       program_folder_(with_separator(QCoreApplication::applicationDirPath())) {
     prompts_ = std::make_unique<dialog_prompts>(this);
     setObjectName(QStringLiteral("Form1"));
@@ -40,6 +41,7 @@ main_window::main_window(QWidget* parent)
     setWindowIcon(QIcon(art::chip_box_icon(2)));
     setFixedSize(px(layout::kFormWidth), px(layout::kFormHeight));
     create_controls();
+    create_instruments();
     connect_controls();
     install_hooks();
     refresh_indicators();
@@ -49,6 +51,7 @@ main_window::main_window(QWidget* parent)
 main_window::~main_window() {
     tcal_->stop();
     tcont18_->stop();
+    meter_->measuring_timer()->stop();
 }
 
 bool main_window::eventFilter(QObject* watched, QEvent* event) {
@@ -64,6 +67,7 @@ bool main_window::eventFilter(QObject* watched, QEvent* event) {
 void main_window::closeEvent(QCloseEvent* event) {
     tcal_->stop();
     tcont18_->stop();
+    meter_->measuring_timer()->stop();
     QWidget::closeEvent(event);
 }
 
@@ -227,6 +231,21 @@ void main_window::create_controls() {
     icselect_ = new chip_box(this, board_, program_folder_);
 }
 
+void main_window::create_instruments() {
+    instrument_surroundings around;
+    around.window = this;
+    around.board = board_;
+    around.kick = tcal_;
+    around.clock = tcont18_;
+    around.speed = speed_;
+    around.tools = instruments_.get();
+    around.redraw_board = [this](int mode) { redraw_board(mode); };
+    around.icon = meter_icon_;
+    meter_ = new meter_on_bench(around, this);
+    around.icon = scope_icon_;
+    scope_ = new scope_on_bench(around, meter_->meter(), meter_->measuring_timer(), this);
+}
+
 void main_window::connect_controls() {
     connect(bt_menu_, &picture_control::pressed, this, [this] { show_menu(); });
     bt_help_->installEventFilter(this);
@@ -274,6 +293,7 @@ void main_window::connect_controls() {
     });
     connect(tcal_, &QTimer::timeout, this, [this] {
         model_->kick_tick();
+        scope_->after_kick();
         after_change();
     });
     connect(tcont18_, &QTimer::timeout, this, [this] {
@@ -353,6 +373,7 @@ void main_window::install_hooks() {
         if (!tcont18_->isActive()) tcont18_->start();
     };
     hooks.set_clock_interval = [this](int ms) { tcont18_->setInterval(ms); };
+    hooks.enable_meter = [this] { meter_->start_measuring(); };
     hooks.displays_updated = [this] { draw_displays(); };
     hooks.outline_size = [this](const std::string& model) -> std::optional<picture_size> {
         const QPixmap& pm = outline_of(model);
@@ -471,6 +492,8 @@ void main_window::redraw_board(int mode) {
         board_->draw_dot(at(0), QColor(240, 100, 150), 2);
         board_->draw_dot(at(line.points.size() - 1), QColor(240, 100, 150), 2);
     }
+    if (meter_ != nullptr) meter_->board_redrawn(mode);
+    if (scope_ != nullptr) scope_->board_redrawn(mode);
 }
 
 void main_window::draw_displays() {

@@ -18,8 +18,11 @@
 #include "chip_box.h"
 #include "file_prompts.h"
 #include "help_window.h"
+#include "instruments.h"
+#include "meter_on_bench.h"
 #include "picture_control.h"
 #include "pinout_window.h"
+#include "scope_on_bench.h"
 
 namespace bench {
 
@@ -52,6 +55,11 @@ public:
     // The picture of chip k (1..chip count) on the board.
     picture_control* chip_picture(int k) const;
     bench_model& model() { return *model_; }
+    instruments& bench_instruments() { return *instruments_; }
+    picture_control* meter_icon() const { return meter_icon_; }
+    picture_control* scope_icon() const { return scope_icon_; }
+    meter_on_bench* meter() const { return meter_; }
+    scope_on_bench* scope() const { return scope_; }
     const QString& program_folder() const { return program_folder_; }
 
     // Dialog and message boxes of the file commands (tests answer them).
@@ -77,6 +85,7 @@ protected:
 
 private:
     void create_controls();
+    void create_instruments();
     void connect_controls();
     void install_hooks();
     void show_menu();
@@ -90,6 +99,7 @@ private:
     void after_change();
 
     std::unique_ptr<bench_model> model_;
+    std::unique_ptr<instruments> instruments_;
     std::unique_ptr<file_prompts> prompts_;
     help_window* help_ = nullptr;
     pinout_window* pinout_ = nullptr;
@@ -123,6 +133,8 @@ private:
     picture_control* scope_icon_ = nullptr;
     QTimer* tcal_ = nullptr;
     QTimer* tcont18_ = nullptr;
+    meter_on_bench* meter_ = nullptr;
+    scope_on_bench* scope_ = nullptr;
 };
 
 }  // namespace bench

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTest>
 
+#include "instrument_shots.h"
 #include "main_window.h"
 
 using namespace bench;
@@ -46,6 +47,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
+    // labbench_shots OUT_FOLDER instruments: the multimeter and the oscilloscope at work.
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("instruments")) {
+        testing::take_instrument_shots(out);
+        return 0;
+    }
 
     main_window w;
     w.show();
