@@ -36,8 +36,8 @@ void meter_shot(const QString& folder) {
     // the black one on ground.
     m.add_wire(wire_between(36, 2, 22, 30, rgb(64, 0, 255)));
     w.redraw_board(0);
-    m.press_switch(2);
-    m.press_power();
+    click(w.toggle_switch(2));
+    click(w.power_switch());
     click(w.meter_icon());
     meter_on_bench* meter = w.meter();
     meter->meter()->set_step_delay(std::chrono::microseconds{0});
@@ -53,7 +53,7 @@ void scope_shot(const QString& folder) {
     main_window w;
     w.show();
     if (!QTest::qWaitForWindowExposed(&w)) return;
-    w.model().press_power();
+    click(w.power_switch());
     click(w.scope_icon());
     scope_on_bench* scope = w.scope();
     drag_probe_to_point(w, scope->probe(0), 36, 16);
