@@ -14,6 +14,7 @@
 #include "cirtool_steps.h"
 #include "instrument_steps.h"
 #include "model_names.h"
+#include "speed_command.h"
 
 namespace cirtool {
 
@@ -24,7 +25,8 @@ constexpr char kUsage[] =
     "       cirtool run FILE STEP...\n"
     "       cirtool resave IN OUT\n"
     "       cirtool build TEXT OUT\n"
-    "       cirtool dump FILE\n";
+    "       cirtool dump FILE\n"
+    "       cirtool speed FILE [SECONDS]\n";
 
 int unparsable(std::ostream& err, const std::string& what) {
     err << "cirtool: cannot parse " << what << '\n' << kUsage;
@@ -162,6 +164,7 @@ int run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     if (command == u"resave") return resave(arguments, err);
     if (command == u"build") return build(arguments, err);
     if (command == u"dump") return dump(arguments, out, err);
+    if (command == u"speed") return speed(arguments, out, err);
     return unparsable(err, "command '" + command.toStdString() + "'");
 }
 

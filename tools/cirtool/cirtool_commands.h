@@ -6,6 +6,7 @@
 //   cirtool resave IN OUT        loads IN and saves it to OUT
 //   cirtool build TEXT OUT       writes the circuit file of a circuit text (circuit_text.h)
 //   cirtool dump FILE            prints the circuit text of FILE
+//   cirtool speed FILE [SECONDS] clock ticks per second of FILE with the power on
 //
 // Exit status: 0 success; 1 a file that cannot be loaded or saved (the
 // bench's message on standard error); 2 a command, step or argument that
