@@ -12,9 +12,9 @@ constexpr double kHighVolts = 5;
 constexpr double kFloatingVolts = 4.9;
 constexpr double kFullReading = 5;
 
-// A needle on a dial is read against a printed scale: an average between a
-// fifth and four fifths of the supply comes from a signal that switches, and
-// is shown raised towards the level it spends its high half at.
+// An average above 1 V and up to 4 V comes from a signal that switches,
+// such as the clock; it is shown lifted by 1.5 V, so that a clock of even
+// halves reads 4, clearly apart from both a low and a steady high.
 constexpr double kSwitchingLow = 1;
 constexpr double kSwitchingHigh = 4;
 constexpr double kSwitchingLift = 1.5;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <functional>
 
 #include "catalogue.h"
 #include "instrument_mouse.h"

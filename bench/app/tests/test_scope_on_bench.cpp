@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <cmath>
 
 #include "instrument_mouse.h"
 
