@@ -19,6 +19,7 @@ struct input_file {
     std::string folder;
     std::string name;
 };
+void PrintTo(const input_file& file, std::ostream* out) { *out << file.name; }
 
 std::vector<input_file> files_in(const char* folder) {
     std::vector<input_file> files;

@@ -27,6 +27,7 @@ struct large_file {
     bool end_record;
     outcome expected;
 };
+void PrintTo(const large_file& f, std::ostream* out) { *out << f.what; }
 
 // Wires from switch 0 over the holes of the breadboard, so that every one
 // joins the switch's node.

@@ -60,6 +60,7 @@ struct limit_case {
     bool after_the_circuit;  // counted from the size of the circuit's file
     bool saves;
 };
+void PrintTo(const limit_case& c, std::ostream* out) { *out << c.what; }
 
 class SaveUnderALimit : public ::testing::TestWithParam<limit_case> {};
 

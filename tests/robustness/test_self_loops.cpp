@@ -27,6 +27,7 @@ struct self_loop {
     std::vector<int> inputs;  // all wired to the output
     loop_kind kind;
 };
+void PrintTo(const self_loop& loop, std::ostream* out) { *out << loop.what; }
 
 class SelfLoop : public ::testing::TestWithParam<self_loop> {};
 

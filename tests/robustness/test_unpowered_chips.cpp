@@ -13,6 +13,10 @@
 
 using namespace robustness;
 
+namespace lgsim {
+void PrintTo(const catalogue_entry& entry, std::ostream* out) { *out << entry.model; }
+}  // namespace lgsim
+
 namespace {
 
 class UnpoweredChip : public ::testing::TestWithParam<lgsim::catalogue_entry> {};
