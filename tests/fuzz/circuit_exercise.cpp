@@ -89,6 +89,8 @@ std::optional<std::string> check_cirtool(const QString& path, bool loads, int li
                           QStringLiteral("point 35 18"),         QStringLiteral("pin 1 3"),
                           QStringLiteral("power off"),           QStringLiteral("tick")};
     if (cirtool::run(run, out, err) != expected) return "cirtool run and the bench's Load disagree";
+    if (cirtool::run({QStringLiteral("dump"), path}, out, err) != expected)
+        return "cirtool dump and the bench's Load disagree";
     return std::nullopt;
 }
 

@@ -15,7 +15,7 @@ namespace robustness {
 // Writes `bytes` to a file in `folder` and runs it through the record reader,
 // the bench's Load over a circuit already on the bench, a save and reload, a
 // session at the bench (bench_session.h), deleting a chip, clearing the
-// bench, and cirtool's info and run.
+// bench, and cirtool's info, run and dump.
 // Returns the first promise the bench broke (a failed load that changed the
 // circuit, a save that does not load back the same, ...), or nothing.
 // Crashes and sanitizer reports are left to the process.

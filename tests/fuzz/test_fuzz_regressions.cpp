@@ -33,10 +33,18 @@ std::vector<input_file> files_in(const char* folder) {
 }
 
 std::vector<input_file> all_inputs() {
-    std::vector<input_file> files = files_in(FUZZ_REGRESSION_FOLDER);
-    const std::vector<input_file> seeds = files_in(FUZZ_SEED_FOLDER);
-    files.insert(files.end(), seeds.begin(), seeds.end());
+    std::vector<input_file> files;
+    for (const char* folder : {FUZZ_REGRESSION_FOLDER, FUZZ_SEED_FOLDER, FUZZ_EXAMPLE_FOLDER}) {
+        const std::vector<input_file> found = files_in(folder);
+        files.insert(files.end(), found.begin(), found.end());
+    }
     return files;
+}
+
+std::string prefix_of(const std::string& folder) {
+    if (folder == FUZZ_REGRESSION_FOLDER) return "crash_";
+    if (folder == FUZZ_SEED_FOLDER) return "seed_";
+    return "example_";
 }
 
 class FuzzInput : public ::testing::TestWithParam<input_file> {};
@@ -55,7 +63,7 @@ TEST(FuzzInputs, TheSeedsAreThere) { EXPECT_FALSE(files_in(FUZZ_SEED_FOLDER).emp
 
 INSTANTIATE_TEST_SUITE_P(Files, FuzzInput, ::testing::ValuesIn(all_inputs()),
                          [](const ::testing::TestParamInfo<input_file>& info) {
-                             std::string name = info.param.folder == FUZZ_SEED_FOLDER ? "seed_" : "crash_";
+                             std::string name = prefix_of(info.param.folder);
                              for (const char c : info.param.name)
                                  name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              return name;

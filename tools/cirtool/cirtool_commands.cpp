@@ -11,6 +11,7 @@
 #include "circuit_file.h"
 #include "circuit_notes.h"
 #include "circuit_text.h"
+#include "circuit_words.h"
 #include "cirtool_steps.h"
 #include "instrument_steps.h"
 #include "model_names.h"
@@ -51,8 +52,10 @@ std::string colour_text(bench::rgb_colour colour) {
 void print_circuit(const bench::bench_model& bench, std::ostream& out) {
     for (int k = 1; k <= bench.chip_count(); ++k) {
         const bench::chip& c = bench.chip_at(k);
+        // A file may put blanks, quotes or line breaks in a model: quoted, it
+        // stays one word of one line.
         const std::string model(bench::trimmed_blanks(c.model));
-        out << "chip " << k << ' ' << (model.empty() ? "-" : model) << ' ' << c.mount_kind << ' '
+        out << "chip " << k << ' ' << (model.empty() ? "-" : cirtool::quoted(model)) << ' ' << c.mount_kind << ' '
             << c.pin_count << ' ' << c.chip_class << ' ' << bench::stored_twips(c.picture.top) << ' '
             << bench::stored_twips(c.picture.left) << ' ';
         if (c.seated())
