@@ -128,8 +128,13 @@ void bench_model::drive_terminal_codes() {
     for (int w = 1; w <= wire_count(); ++w) {
         const wire& v = wires_[w];
         if (!valid_node(v.node)) continue;
-        for (int b = 0; b < kGridColumns; ++b) {
-            if (!v.has_end_at(kTerminalRow, b)) continue;
+        // A wire has two ends, so at most two terminals: visit them in column
+        // order, as a scan of the terminal row would.
+        int first = v.start_row == kTerminalRow ? v.start_column : -1;
+        int second = v.end_row == kTerminalRow ? v.end_column : -1;
+        if (first > second) std::swap(first, second);
+        for (const int b : {first, second}) {
+            if (b < 0 || b >= kGridColumns) continue;
             v_node_[v.node] = point_values_[kTerminalRow][b];
             v_node_in_[v.node] = point_values_[kTerminalRow][b];
         }
@@ -144,8 +149,11 @@ void bench_model::drive_refresh() {
 }
 
 bool bench_model::engine_call() {
-    chip_model_.assign(1, std::string());
-    for (int k = 1; k <= chip_count(); ++k) chip_model_.push_back(chips_[k].model);
+    // The model names change only with the circuit: keep the strings when they agree.
+    chip_model_.resize(chip_count() + 1);
+    chip_model_[0].clear();
+    for (int k = 1; k <= chip_count(); ++k)
+        if (chip_model_[k] != chips_[k].model) chip_model_[k] = chips_[k].model;
     if (chip_count() == 0) {
         request_redraw();
         node_numbering();
