@@ -270,6 +270,20 @@ QPixmap close_box_picture(qreal dpr) {
     });
 }
 
+namespace {
+
+// A brass socket of the module at a grid point.
+void module_socket(QPainter& p, board_point pt) {
+    p.setPen(QPen(QColor(120, 96, 40), 10));
+    p.setBrush(QColor(214, 178, 88));
+    p.drawEllipse(QPointF(pt.x, pt.y), 40, 40);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 20, 20));
+    p.drawEllipse(QPointF(pt.x, pt.y), 18, 18);
+}
+
+}  // namespace
+
 QImage module_picture(qreal dpr) {
     // Drawn in board twips relative to the picture's top left at (8910, 2175),
     // so that the holes, commons and digit faces meet the fixed grid points
@@ -291,24 +305,14 @@ QImage module_picture(qreal dpr) {
         const char* kNames[] = {"a", "b", "c", "d", "e", "f", "g", "dp"};
         for (int c = kFirstSegmentColumn; c <= kLastSegmentColumn; ++c) {
             const board_point pt = point_position(kLedRow, c);
-            p.setPen(QPen(QColor(120, 96, 40), 10));
-            p.setBrush(QColor(214, 178, 88));
-            p.drawEllipse(QPointF(pt.x, pt.y), 40, 40);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(20, 20, 20));
-            p.drawEllipse(QPointF(pt.x, pt.y), 18, 18);
+            module_socket(p, pt);
             p.setPen(QColor(230, 230, 210));
             p.drawText(QRectF(pt.x + 55, pt.y - 45, 190, 90), Qt::AlignLeft | Qt::AlignVCenter,
                        QString::fromLatin1(kNames[c - kFirstSegmentColumn]));
         }
         for (int c : {kDigit1CommonColumn, kDigit2CommonColumn}) {
             const board_point pt = point_position(kLedRow, c);
-            p.setPen(QPen(QColor(120, 96, 40), 10));
-            p.setBrush(QColor(214, 178, 88));
-            p.drawEllipse(QPointF(pt.x, pt.y), 40, 40);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(20, 20, 20));
-            p.drawEllipse(QPointF(pt.x, pt.y), 18, 18);
+            module_socket(p, pt);
             p.setPen(QColor(230, 230, 210));
             p.drawText(QRectF(pt.x - 200, pt.y + 40, 400, 90), Qt::AlignCenter,
                        c == kDigit1CommonColumn ? QStringLiteral("COM1") : QStringLiteral("COM2"));
