@@ -1,9 +1,14 @@
 // Builds a few circuits on the real window and saves pictures of it:
 // labbench_shots OUT_FOLDER. Used for the README and for looking at the bench.
+// labbench_shots OUT_FOLDER FILE.cir... also loads each circuit file the way
+// the load command does, switches the power on and photographs it as
+// OUT_FOLDER/FILE.png.
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
+#include "file_prompts.h"
 #include "instrument_shots.h"
 #include "main_window.h"
 
@@ -41,6 +46,27 @@ void settle(main_window& w, int ticks) {
     }
 }
 
+// The open dialog answers with one file; nothing else is asked.
+struct open_one_file : file_prompts {
+    explicit open_one_file(QString path) : path_(std::move(path)) {}
+    std::optional<QString> save_file_name(const QString&) override { return std::nullopt; }
+    std::optional<QString> open_file_name(const QString&) override { return path_; }
+    bool ask_overwrite(const QString&) override { return false; }
+    void warn(const QString& text) override { qWarning("%s", qPrintable(text)); }
+    QString path_;
+};
+
+void photograph_circuit(const QString& path, const QString& out) {
+    main_window w;
+    w.show();
+    w.set_prompts(std::make_unique<open_one_file>(path));
+    w.load_command();
+    w.model().press_power();
+    settle(w, 4);
+    QTest::qWait(50);
+    w.grab().save(out + u'/' + QFileInfo(path).completeBaseName() + QStringLiteral(".png"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,5 +96,6 @@ int main(int argc, char** argv) {
     settle(w, 4);
     QTest::qWait(50);
     w.grab().save(out + QStringLiteral("/nand.png"));
+    for (int i = 2; i < argc; ++i) photograph_circuit(QString::fromLocal8Bit(argv[i]), out);
     return 0;
 }
