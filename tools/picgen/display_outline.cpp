@@ -57,7 +57,9 @@ QImage draw_display_outline(const lgsim::catalogue_entry& chip) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(kDisplayEdgeColour);
     fill(image, 1, 1, size.width() - 2, size.height() - 2, kDisplayBodyColour);
-    for (const display_segment& s : kDisplaySegments) draw_segment(image, s, kDimSegmentColour);
+    // The segments are windows in the face: the bench draws them on the board
+    // under the picture, lit or dark, and they show through.
+    for (const display_segment& s : kDisplaySegments) draw_segment(image, s, Qt::transparent);
     return image;
 }
 
