@@ -3,25 +3,11 @@
 #include <QCoreApplication>
 
 #include "instrument_mouse.h"
+#include "shot_wires.h"
 
 namespace bench::testing {
 
 namespace {
-
-wire wire_between(int r1, int c1, int r2, int c2, rgb_colour colour) {
-    wire w;
-    w.start_row = static_cast<std::int16_t>(r1);
-    w.start_column = static_cast<std::int16_t>(c1);
-    w.end_row = static_cast<std::int16_t>(r2);
-    w.end_column = static_cast<std::int16_t>(c2);
-    w.colour = colour;
-    const board_point a = point_position(r1, c1), b = point_position(r2, c2);
-    w.points = {{static_cast<std::int16_t>(a.x), static_cast<std::int16_t>(a.y)},
-                {static_cast<std::int16_t>(a.x), static_cast<std::int16_t>((a.y + b.y) / 2)},
-                {static_cast<std::int16_t>(b.x), static_cast<std::int16_t>((a.y + b.y) / 2)},
-                {static_cast<std::int16_t>(b.x), static_cast<std::int16_t>(b.y)}};
-    return w;
-}
 
 void wait_for_timers() {
     for (int k = 0; k < 20; ++k) QTest::qWait(5);
