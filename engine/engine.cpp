@@ -135,7 +135,14 @@ void run_pass(engine_state& s) {
             const value_code value =
                 apply_conflicts(t, s.plan, step, evaluate(step.routine, step.chip, step.pin));
             cell(t.pin_value, step.pin, step.chip) = value;
-            at_node(t.node_state, step.node) = {value, t.pass_mark};
+            node_entry& entry = at_node(t.node_state, step.node);
+            // A released output (2) shows on its node only until something
+            // drives the node in this call, and leaves it open for the next
+            // driver: a disabled buffer never hides an enabled one on a bus.
+            if (value != kFloating)
+                entry = {value, t.pass_mark};
+            else if (entry.mark != t.pass_mark)
+                entry.value = kFloating;
         }
     }
 }
@@ -208,46 +215,54 @@ value_code resolve_input(int pin, int chip) {
         return outside;
     }
 
-    // The driver: the first output pin on the node, in pass order.
-    const int output = s.plan.driver_of(node, pin, chip);
-    if (output < 0) {
-        entry = {kFloating, t.pass_mark};
-        return kFloating;
-    }
-    const pin_ref driver = s.plan.node_outputs()[output];
+    // The drivers: the outputs on the node, in pass order. The first that
+    // drives the node settles it; one that answers 2 (a disabled three-state
+    // output, or an open input passed through) has released the node, and the
+    // next is asked. Only when all have released it, or there are none, is
+    // the node floating.
+    for (int output = s.plan.first_output_of(node); output < s.plan.last_output_of(node); ++output) {
+        const pin_ref driver = s.plan.node_outputs()[output];
+        if (driver.pin == pin && driver.chip == chip) continue;
 
-    // A driver whose evaluation is in progress further up: a feedback loop.
-    if (const int k = trace_position(s, output, driver); k > 0) {
-        value_code result;
-        if (t.trace_value[k] == kNoDrive) {
-            t.trace_value[k] = level_of_code(cell(t.pin_state, driver.pin, driver.chip));
-            result = level_of_code(evaluate(s.plan, driver.chip, driver.pin));
-        } else {
-            result = t.trace_value[k];
+        // A driver whose evaluation is in progress further up: a feedback
+        // loop. Its answer is a level and ends the search; the node stays open.
+        if (const int k = trace_position(s, output, driver); k > 0) {
+            value_code result;
+            if (t.trace_value[k] == kNoDrive) {
+                t.trace_value[k] = level_of_code(cell(t.pin_state, driver.pin, driver.chip));
+                result = level_of_code(evaluate(s.plan, driver.chip, driver.pin));
+            } else {
+                result = t.trace_value[k];
+            }
+            t.trace_chip[k] = 0;
+            t.trace_pin[k] = 0;
+            t.trace_value[k] = kNoDrive;
+            t.cleared_drivers.emplace_back(driver.chip, driver.pin);
+            s.traced.clear(output);
+            return result;
         }
-        t.trace_chip[k] = 0;
-        t.trace_pin[k] = 0;
-        t.trace_value[k] = kNoDrive;
-        t.cleared_drivers.emplace_back(driver.chip, driver.pin);
-        s.traced.clear(output);
-        return result;
+
+        // The same loop met again through a second input of one evaluation:
+        // answer the driver's stored level instead of evaluating it without end.
+        if (was_cleared(s, output, driver))
+            return level_of_code(cell(t.pin_state, driver.pin, driver.chip));
+
+        const int depth = ++t.trace_depth;
+        t.trace_chip.resize(depth + 1);
+        t.trace_pin.resize(depth + 1);
+        t.trace_value.resize(depth + 1);
+        t.trace_chip[depth] = driver.chip;
+        t.trace_pin[depth] = driver.pin;
+        t.trace_value[depth] = kNoDrive;
+        s.traced.list(output, depth);
+        const value_code result = evaluate(s.plan, driver.chip, driver.pin);
+        if (result != kFloating) {
+            entry = {result, t.pass_mark};
+            return result;
+        }
     }
-
-    // The same loop met again through a second input of one evaluation: answer
-    // the driver's stored level instead of evaluating it without end.
-    if (was_cleared(s, output, driver)) return level_of_code(cell(t.pin_state, driver.pin, driver.chip));
-
-    const int depth = ++t.trace_depth;
-    t.trace_chip.resize(depth + 1);
-    t.trace_pin.resize(depth + 1);
-    t.trace_value.resize(depth + 1);
-    t.trace_chip[depth] = driver.chip;
-    t.trace_pin[depth] = driver.pin;
-    t.trace_value[depth] = kNoDrive;
-    s.traced.list(output, depth);
-    const value_code result = evaluate(s.plan, driver.chip, driver.pin);
-    entry = {result, t.pass_mark};
-    return result;
+    entry = {kFloating, t.pass_mark};
+    return kFloating;
 }
 
 std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,

@@ -22,6 +22,13 @@ inline bool contains(std::initializer_list<int> pins, int pin) {
     return false;
 }
 
+// An input tied to the supply or ground terminal, as an exact-code comparison
+// sees it: supply counts as 1 and ground as 0. Every other code, an open input's
+// 2 among them, is kept, so an open control input reads as it always has.
+constexpr value_code tied_code(value_code code) {
+    return code == kSupply ? kHigh : code == kGround ? kLow : code;
+}
+
 // The logic level of an input pin, read with input_value.
 inline value_code level_of(int pin, int chip) { return level_of_code(input_value(pin, chip)); }
 

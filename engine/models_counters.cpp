@@ -5,10 +5,15 @@
 // previous clock codes in the slots of the clock inputs, so a count survives
 // a power cut (an unpowered evaluation writes nothing).
 //
-// Several control inputs act only on one exact code, not on a logic level: a
-// /CLR tied to the ground terminal (6) does not clear, an enable on the supply
-// terminal (5) does not enable. Switches and chip outputs carry 0 and 1 and
-// act as the pin names say.
+// Several control inputs act only on one exact code, not on a logic level.
+// An input tied to the supply terminal counts there as 1 and one tied to
+// ground as 0 (tied_code), as on the real chips; an open input (2) matches
+// neither, so an open /CLR or /LOAD stays inactive.
+//
+// Inputs that the real 74LS160 samples at its clock edge (load, enables and
+// data) are taken from the slots stored at the previous evaluation
+// (sample_inputs), so two counters on one clock cascade through RCO exactly
+// as the data sheet shows.
 #include <array>
 #include <optional>
 
@@ -24,63 +29,68 @@ constexpr int kSupplyPin = 16;
 
 // ---------------------------------------------------------------- 74LS160
 
-constexpr std::array<int, 5> k160Outputs{14, 13, 12, 11, 15};  // QA QB QC QD RCO
-constexpr std::array<int, 4> k160Data{3, 4, 5, 6};             // A B C D
-constexpr int k160Rco = 4;
+constexpr std::array<int, 4> k160Count{14, 13, 12, 11};  // QA QB QC QD
+constexpr int k160Rco = 15;
+constexpr int k160RcoIndex = 4;  // RCO's place among the answers
 constexpr int k160Clock = 2;
 constexpr int k160Clear = 1;
-constexpr int k160Load = 9;
-constexpr int k160EnableP = 7;
-constexpr int k160EnableT = 10;
+// The synchronous inputs in pin order, and each one's place in that list.
+constexpr std::array<int, 7> k160Sampled{3, 4, 5, 6, 7, 9, 10};  // A B C D ENP /LOAD ENT
+constexpr int k160FirstData = 0;
+constexpr int k160EnableP = 4;
+constexpr int k160Load = 5;
+constexpr int k160EnableT = 6;
 
-using outputs_160 = std::array<value_code, 5>;
-
-count_bits count_part(const outputs_160& out) { return {out[0], out[1], out[2], out[3]}; }
-
-void set_count_part(outputs_160& out, const count_bits& bits) {
-    for (int k = 0; k < 4; ++k) out[k] = bits[k];
-}
-
-// A rising edge: synchronous load, or a count when both enables are high.
-// RCO is worked out only here, so it keeps its value while the counter holds.
-void step_160(int chip, outputs_160& out) {
-    if (input_value(k160Load, chip) == kLow) {
-        for (int k = 0; k < 4; ++k) out[k] = input_value(k160Data[k], chip);
-        out[k160Rco] = kLow;
+// A rising edge, acting on the inputs as sampled before it: a synchronous
+// load, or a count when both enables were high. An input never sampled
+// (-1, a new circuit) gives no action.
+void step_160(int chip, count_bits& q) {
+    std::array<value_code, 7> in{};
+    for (std::size_t k = 0; k < in.size(); ++k) in[k] = pin_state(k160Sampled[k], chip);
+    const value_code load = in[k160Load];
+    if (never_sampled(load)) return;
+    if (tied_code(load) == kLow) {
+        for (int k = 0; k < 4; ++k)
+            if (never_sampled(in[k160FirstData + k])) return;
+        // A data input on supply or ground loads as 1 or 0, so the count
+        // goes on from the value loaded.
+        for (int k = 0; k < 4; ++k) q[k] = tied_code(in[k160FirstData + k]);
         return;
     }
-    const value_code enable_p = level_of(k160EnableP, chip);
-    const value_code enable_t = level_of(k160EnableT, chip);
-    if (enable_p == 0 || enable_t == 0) return;
-    const int next = count_of(count_part(out)) + 1;
-    out[k160Rco] = next == 9 ? kHigh : kLow;
-    count_bits bits{};
-    set_count(bits, next > 9 ? 0 : next);
-    set_count_part(out, bits);
+    const value_code enable_p = in[k160EnableP];
+    const value_code enable_t = in[k160EnableT];
+    if (never_sampled(enable_p) || never_sampled(enable_t)) return;
+    if (logic_level(enable_p) == 0 || logic_level(enable_t) == 0) return;
+    const int next = count_of(q) + 1;
+    set_count(q, next > 9 ? 0 : next);
 }
 
 // The /LOAD node is left as driven: other chips and the bench see what drives it.
 std::optional<value_code> counter_160(int chip, int asked) {
-    outputs_160 out{};
-    if (node_settled(k160Outputs[0], chip)) {
-        for (int k = 0; k < 5; ++k) out[k] = node_value(k160Outputs[k], chip);
-        return out[asked];
-    }
+    if (node_settled(k160Count[0], chip))
+        return node_value(asked == k160RcoIndex ? k160Rco : k160Count[asked], chip);
     value_code clock = input_value(k160Clock, chip);
-    const value_code clear = input_value(k160Clear, chip);
-    if (clear != kLow) {
-        for (int k = 0; k < 5; ++k) out[k] = pin_state(k160Outputs[k], chip);
-        if (out[0] == kNoDrive) out.fill(kLow);
+    count_bits q{kLow, kLow, kLow, kLow};
+    if (tied_code(input_value(k160Clear, chip)) != kLow) {
+        for (int k = 0; k < 4; ++k) q[k] = pin_state(k160Count[k], chip);
+        if (q[0] == kNoDrive) q = {kLow, kLow, kLow, kLow};
         clock = with_rising_edge(clock, pin_state(k160Clock, chip));
-        if (clock == kRisingEdge && take_clock(k160Clock, chip)) step_160(chip, out);
+        if (clock == kRisingEdge && take_clock(k160Clock, chip)) step_160(chip, q);
     }
-    for (int k = 0; k < 5; ++k) write_node(k160Outputs[k], chip, out[k]);
-    write_node(k160Clock, chip, clock);
-    for (int k = 0; k < 5; ++k) pin_state(k160Outputs[k], chip) = out[k];
+    for (int k = 0; k < 4; ++k) settle_node(k160Count[k], chip, q[k]);
+    settle_node(k160Clock, chip, clock);
+
+    // RCO follows ENT as it is now, so a counter held by a low ENT at 9 does
+    // not pass a carry on. RCO's node is settled only after ENT is read: an
+    // ENT fed from this counter's own RCO sees RCO as it was.
+    const std::array<value_code, 7> in = sample_inputs(k160Sampled, chip);
+    const value_code rco = logic_level(in[k160EnableT]) == 1 && count_of(q) == 9 ? kHigh : kLow;
+    settle_node(k160Rco, chip, rco);
+
+    for (int k = 0; k < 4; ++k) pin_state(k160Count[k], chip) = q[k];
+    pin_state(k160Rco, chip) = rco;
     pin_state(k160Clock, chip) = clock;
-    for (int pin : k160Outputs) mark_node(pin, chip);
-    mark_node(k160Clock, chip);
-    return out[asked];
+    return asked == k160RcoIndex ? rco : q[asked];
 }
 
 // ---------------------------------------------------------------- 74LS192
@@ -106,10 +116,12 @@ void set_count_192(outputs_192& out, int count) {
     for (int k = 0; k < 4; ++k) out[k] = bits[k];
 }
 
-// Each count direction needs the other clock input at exactly 1: a DOWN on
-// the supply terminal (5) or left open (2) blocks up counting.
+// Each count direction needs the other clock input at exactly 1 (a DOWN on
+// the supply terminal counts as 1, one left open blocks up counting).
 void step_192(int chip, outputs_192& out, value_code up, value_code down) {
     const int count = count_of(count_part(out));
+    up = tied_code(up);
+    down = tied_code(down);
     if (up == kRisingEdge && down == kHigh) {
         if (!take_clock(k192Up, chip)) return;
         const int next = count + 1;
@@ -142,13 +154,13 @@ std::optional<value_code> counter_192(int chip, int asked) {
     bool clocked = false;
     value_code up = kLow;
     value_code down = kLow;
-    if (input_value(k192Clear, chip) == kHigh) {
+    if (tied_code(input_value(k192Clear, chip)) == kHigh) {
         out = k192Cleared;
     } else {
         for (int k = 0; k < 6; ++k) out[k] = pin_state(k192Outputs[k], chip);
         if (out[0] == kNoDrive) out = k192Cleared;
-        if (input_value(k192Load, chip) == kLow) {
-            for (int k = 0; k < 4; ++k) out[k] = input_value(k192Data[k], chip);
+        if (tied_code(input_value(k192Load, chip)) == kLow) {
+            for (int k = 0; k < 4; ++k) out[k] = tied_code(input_value(k192Data[k], chip));
             out[k192Carry] = kHigh;
             out[k192Borrow] = kHigh;
         } else {
@@ -156,8 +168,13 @@ std::optional<value_code> counter_192(int chip, int asked) {
         }
     }
     if (clocked) {
-        up = with_either_edge(input_value(k192Up, chip), pin_state(k192Up, chip));
-        down = with_either_edge(input_value(k192Down, chip), pin_state(k192Down, chip));
+        // Both are read before either is compared with its slot: reading one
+        // may evaluate this counter's own outputs through another chip, which
+        // rewrites the slots.
+        const value_code up_now = input_value(k192Up, chip);
+        const value_code down_now = input_value(k192Down, chip);
+        up = with_either_edge(up_now, pin_state(k192Up, chip));
+        down = with_either_edge(down_now, pin_state(k192Down, chip));
         step_192(chip, out, up, down);
     } else {
         up = input_value(k192Up, chip);
@@ -191,8 +208,10 @@ constexpr std::array<bcd_counter, 2> k4518Counters{{
     {{11, 12, 13, 14}, 9, 10, 15},
 }};
 
-// Counts on a rising clock with ENABLE at exactly 1, or on a falling ENABLE
-// with the clock at exactly 0.
+// Counts on a rising clock with ENABLE at 1, or on a falling ENABLE with the
+// clock at 0, the level of the other input taken as it was before the edge
+// (its slot), so a counter enabled by another's output on the same clock
+// counts with the value that output had before the edge.
 count_bits update_4518(const bcd_counter& counter, int chip) {
     count_bits out{};
     if (node_settled(counter.outputs[0], chip)) {
@@ -202,13 +221,15 @@ count_bits update_4518(const bcd_counter& counter, int chip) {
     value_code clock = input_value(counter.clock, chip);
     value_code enable = input_value(counter.enable, chip);
     const value_code reset = input_value(counter.reset, chip);
-    if (reset != kHigh) {
+    if (tied_code(reset) != kHigh) {
         for (int k = 0; k < 4; ++k) out[k] = pin_state(counter.outputs[k], chip);
         if (out[0] == kNoDrive) out.fill(kLow);
-        clock = with_rising_edge(clock, pin_state(counter.clock, chip));
-        enable = with_falling_edge(enable, pin_state(counter.enable, chip));
-        const bool counts = (clock == kRisingEdge && enable == kHigh) ||
-                            (clock == kLow && enable == kFallingEdge);
+        const value_code clock_before = pin_state(counter.clock, chip);
+        const value_code enable_before = pin_state(counter.enable, chip);
+        clock = with_rising_edge(clock, clock_before);
+        enable = with_falling_edge(enable, enable_before);
+        const bool counts = (clock == kRisingEdge && tied_code(enable_before) == kHigh) ||
+                            (tied_code(clock_before) == kLow && enable == kFallingEdge);
         if (counts && take_clock(counter.clock, chip)) {
             const int next = count_of(out) + 1;
             set_count(out, next > 9 ? 0 : next);
@@ -245,7 +266,7 @@ bool is_4518_output(int pin) {
 }  // namespace
 
 std::optional<value_code> model_74ls160(int chip, int pin, int mode) {
-    const int asked = position_of(k160Outputs, pin);
+    const int asked = pin == k160Rco ? k160RcoIndex : position_of(k160Count, pin);
     if (mode == 0) return asked >= 0 ? kOutputPin : kNotOutput;
     if (!powered(chip, kGroundPin, kSupplyPin)) return kUnpowered;
     if (asked < 0) return kNotOutput;

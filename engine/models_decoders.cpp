@@ -2,7 +2,7 @@
 // evaluation and answer the one asked for. They share their pins and their
 // shape; they differ in the segment table, in which of lamp test and blanking
 // wins, and in how they read their code (levels on the 74LS47, exact codes
-// through a latch on the CD4511).
+// through a latch on the CD4511, where supply and ground count as 1 and 0).
 #include <array>
 #include <cstdint>
 
@@ -133,9 +133,9 @@ std::optional<value_code> model_cd4511(int chip, int pin, int mode) {
     } else {
         value_code& latched = pin_state(kLatchedCodeSlot, chip);
         if (logic_level(latch_enable) == kLow) {
-            // A code bit is 1 only for a plain high; supply, an edge event or
-            // a floating input all count as 0.
-            auto bit = [](value_code code) { return code == kHigh ? 1 : 0; };
+            // A code bit is 1 only for a high: an input tied to supply counts
+            // as high, an edge event or a floating input as 0.
+            auto bit = [](value_code code) { return tied_code(code) == kHigh ? 1 : 0; };
             latched = static_cast<value_code>(8 * bit(d) + 4 * bit(c) + 2 * bit(b) + bit(a));
         }
         lit = decode(kCmosSegments, latched_code(latched));

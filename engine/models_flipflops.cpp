@@ -4,9 +4,10 @@
 // another chip reads an output before the pass reaches it), so it acts on its
 // clock only at the first evaluation of a call and marks the clock pin. Its
 // whole memory is in the pin-state slots of its own pins: the stored Q, the
-// clock code of the last evaluation and, for the D types, the D input of the
-// last evaluation. Taking D from that slot rather than from the live input is
-// what lets a chain of stages on one clock shift cleanly in any pass order.
+// clock code of the last evaluation and the synchronous inputs (D, or J and K)
+// of the last evaluation. Taking them from those slots rather than from the
+// live inputs is what lets a chain of stages on one clock shift or count
+// cleanly in any pass order.
 #include <array>
 #include <optional>
 
@@ -113,17 +114,26 @@ outputs clock_d_type(const flip_flop_pins& ff, int chip, value_code& clock) {
     return {q, q == kLow ? kHigh : kLow};
 }
 
-// J and K are read at the edge itself, unlike D: a J-K stage needs no stored
-// input because its next state depends on its own Q, which is still the old
-// one while the edge is taken.
+// J and K as sampled at the stage's previous evaluation, as levels; empty when
+// either was never stored, and the edge then does nothing.
+struct jk_levels {
+    value_code j;
+    value_code k;
+};
+
+std::optional<jk_levels> sampled_jk(const flip_flop_pins& ff, int chip) {
+    const value_code j = pin_state(ff.data, chip);
+    const value_code k = pin_state(ff.k, chip);
+    if (never_sampled(j) || never_sampled(k)) return std::nullopt;
+    return jk_levels{logic_level(j), logic_level(k)};
+}
+
 outputs clock_jk_falling(const flip_flop_pins& ff, int chip, value_code& clock) {
     value_code q = logic_level(pin_state(ff.q, chip));
     if (take_clock(ff.clock, chip)) {
         clock = with_falling_edge(clock, pin_state(ff.clock, chip));
         if (clock == kFallingEdge) {
-            const value_code j = level_of(ff.data, chip);
-            const value_code k = level_of(ff.k, chip);
-            q = next_jk(q, j, k);
+            if (const auto jk = sampled_jk(ff, chip)) q = next_jk(q, jk->j, jk->k);
         }
     }
     return {q, q == kLow ? kHigh : kLow};
@@ -135,12 +145,12 @@ outputs clock_jk_rising(const flip_flop_pins& ff, int chip, value_code& clock) {
     clock = with_rising_edge(clock, pin_state(ff.clock, chip));
     value_code q = logic_level(pin_state(ff.q, chip));
     if (clock == kRisingEdge) {
-        const value_code j = level_of(ff.data, chip);
-        const value_code k = level_of(ff.k, chip);
-        // Holding keeps both stored outputs, so a both-high state left by SET
-        // and RESET survives an edge with J = K = 0.
-        if (j == 0 && k == 0) return {q, logic_level(pin_state(ff.not_q, chip))};
-        q = next_jk(q, j, k);
+        if (const auto jk = sampled_jk(ff, chip)) {
+            // Holding keeps both stored outputs, so a both-high state left by
+            // SET and RESET survives an edge with J = K = 0.
+            if (jk->j == 0 && jk->k == 0) return {q, logic_level(pin_state(ff.not_q, chip))};
+            q = next_jk(q, jk->j, jk->k);
+        }
     }
     return {q, q == kLow ? kHigh : kLow};
 }
@@ -167,8 +177,9 @@ std::optional<value_code> flip_flop_model(const flip_flop_package& package, int 
     const std::optional<outputs> forced = read_asynchronous(package.kind, ff, chip, clock);
     const outputs out = forced ? *forced : clock_stage(package.kind, ff, chip, clock);
 
-    // Settled before D is read, so a D input fed back from this stage's own
-    // outputs (a divide-by-two) reads the new value instead of evaluating it again.
+    // Settled before D, J or K is read, so an input fed back from this stage's
+    // own outputs (a divide-by-two) reads the new value instead of evaluating
+    // the stage again.
     settle_node(ff.q, chip, out.q);
     settle_node(ff.not_q, chip, out.not_q);
 
@@ -181,6 +192,11 @@ std::optional<value_code> flip_flop_model(const flip_flop_package& package, int 
         write_node(ff.clock, chip, clock);
         pin_state(ff.data, chip) = d;
     } else {
+        // J and K in pin order, for the next edge.
+        if (ff.data < ff.k)
+            sample_inputs(std::array{ff.data, ff.k}, chip);
+        else
+            sample_inputs(std::array{ff.k, ff.data}, chip);
         pin_state(ff.not_q, chip) = out.not_q;
     }
     pin_state(ff.q, chip) = out.q;

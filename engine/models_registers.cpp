@@ -1,8 +1,10 @@
-// The two registers. Neither reduces what it stores to 0 and 1: a parallel
-// load or a clocked data input keeps the code as read (5 from a supply
-// terminal, 2 from an open input), and the outputs show it until it is
-// replaced. The clock code read in a clear is stored as it is, so releasing
-// /CLR with the clock high is not taken as a rising edge.
+// The two registers. Both take the inputs the real chip samples at its clock
+// edge from the codes stored at their previous evaluation, so stages chained
+// on one clock shift cleanly in any pass order. The 74LS273 keeps a clocked
+// data code as read (5 from a supply terminal, 2 from an open input); a
+// parallel load of the 74LS194 takes supply and ground as 1 and 0 and keeps
+// any other code (an open input's 2). The clock code read in a clear is
+// stored as it is, so releasing /CLR with the clock high is not a rising edge.
 #include <array>
 #include <optional>
 
@@ -21,60 +23,61 @@ namespace {
 constexpr int k194Ground = 8;
 constexpr int k194Supply = 16;
 constexpr std::array<int, 4> k194Outputs{15, 14, 13, 12};  // QA QB QC QD
-constexpr std::array<int, 4> k194Data{3, 4, 5, 6};         // A B C D
 constexpr int k194Clock = 11;
 constexpr int k194Clear = 1;
-constexpr int k194S0 = 9;
-constexpr int k194S1 = 10;
-constexpr int k194ShiftRightIn = 2;  // SR, enters at QA
-constexpr int k194ShiftLeftIn = 7;   // SL, enters at QD
+// The inputs the real chip samples at its clock edge, in pin order, and each
+// one's place in that list.
+constexpr std::array<int, 8> k194Sampled{2, 3, 4, 5, 6, 7, 9, 10};  // SR A B C D SL S0 S1
+constexpr int k194ShiftRightIn = 0;  // SR, enters at QA
+constexpr int k194FirstData = 1;     // A..D, to QA..QD
+constexpr int k194ShiftLeftIn = 5;   // SL, enters at QD
+constexpr int k194S0 = 6;
+constexpr int k194S1 = 7;
 
 using bits_194 = std::array<value_code, 4>;
 
-value_code serial_bit(value_code code) { return code == kHigh ? kHigh : kLow; }
+// The bit a serial input shifts in: 1 only for a high (supply counts as high).
+value_code serial_bit(value_code code) { return tied_code(code) == kHigh ? kHigh : kLow; }
 
-// The mode needs S1 and S0 at exactly 0 or 1: on a supply or ground terminal,
-// or left open, they select nothing and the register holds.
-void step_194(int chip, bits_194& q, value_code s1, value_code s0, value_code shift_left_in,
-              value_code shift_right_in) {
+// A rising edge, acting on the inputs as sampled before it. The mode needs S1
+// and S0 at 0 or 1 (supply and ground count as 1 and 0); left open they
+// select nothing and the register holds. An input never sampled (-1, a new
+// circuit) gives no action.
+void step_194(int chip, bits_194& q) {
+    std::array<value_code, 8> in{};
+    for (std::size_t k = 0; k < in.size(); ++k) in[k] = pin_state(k194Sampled[k], chip);
+    const value_code s1 = tied_code(in[k194S1]);
+    const value_code s0 = tied_code(in[k194S0]);
     if (s1 == kHigh && s0 == kHigh) {
-        for (int k = 0; k < 4; ++k) q[k] = input_value(k194Data[k], chip);
+        for (int k = 0; k < 4; ++k)
+            if (never_sampled(in[k194FirstData + k])) return;
+        for (int k = 0; k < 4; ++k) q[k] = tied_code(in[k194FirstData + k]);
     } else if (s1 == kLow && s0 == kHigh) {
-        q = {serial_bit(shift_right_in), q[0], q[1], q[2]};
+        if (never_sampled(in[k194ShiftRightIn])) return;
+        q = {serial_bit(in[k194ShiftRightIn]), q[0], q[1], q[2]};
     } else if (s1 == kHigh && s0 == kLow) {
-        q = {q[1], q[2], q[3], serial_bit(shift_left_in)};
+        if (never_sampled(in[k194ShiftLeftIn])) return;
+        q = {q[1], q[2], q[3], serial_bit(in[k194ShiftLeftIn])};
     }
 }
 
 std::optional<value_code> register_194(int chip, int asked) {
-    bits_194 q{};
-    if (node_settled(k194Outputs[0], chip)) {
-        for (int k = 0; k < 4; ++k) q[k] = node_value(k194Outputs[k], chip);
-        return q[asked];
-    }
+    if (node_settled(k194Outputs[0], chip)) return node_value(k194Outputs[asked], chip);
     // A register never evaluated since the circuit became new starts cleared.
     const bool fresh = pin_state(k194Outputs[0], chip) == kNoDrive;
-    const value_code clear = input_value(k194Clear, chip);
-    value_code clock;
-    if (fresh || clear == kLow) {
-        clock = input_value(k194Clock, chip);
-    } else {
-        const value_code s1 = input_value(k194S1, chip);
-        const value_code s0 = input_value(k194S0, chip);
-        const value_code shift_left_in = input_value(k194ShiftLeftIn, chip);
-        const value_code shift_right_in = input_value(k194ShiftRightIn, chip);
-        clock = input_value(k194Clock, chip);
+    const value_code clear = tied_code(input_value(k194Clear, chip));
+    value_code clock = input_value(k194Clock, chip);
+    bits_194 q{kLow, kLow, kLow, kLow};
+    if (!fresh && clear != kLow) {
         for (int k = 0; k < 4; ++k) q[k] = pin_state(k194Outputs[k], chip);
         clock = with_rising_edge(clock, pin_state(k194Clock, chip));
-        if (clock == kRisingEdge && take_clock(k194Clock, chip))
-            step_194(chip, q, s1, s0, shift_left_in, shift_right_in);
+        if (clock == kRisingEdge && take_clock(k194Clock, chip)) step_194(chip, q);
     }
-    for (int k = 0; k < 4; ++k) write_node(k194Outputs[k], chip, q[k]);
-    write_node(k194Clock, chip, clock);
+    for (int k = 0; k < 4; ++k) settle_node(k194Outputs[k], chip, q[k]);
+    settle_node(k194Clock, chip, clock);
+    sample_inputs(k194Sampled, chip);
     for (int k = 0; k < 4; ++k) pin_state(k194Outputs[k], chip) = q[k];
     pin_state(k194Clock, chip) = clock;
-    for (int pin : k194Outputs) mark_node(pin, chip);
-    mark_node(k194Clock, chip);
     return q[asked];
 }
 
@@ -104,8 +107,12 @@ std::optional<value_code> register_273(int chip, int asked) {
             for (int k = 0; k < 8; ++k) q[k] = node_value(k273Outputs[k], chip);
         } else {
             clock = with_rising_edge(clock, pin_state(k273Clock, chip));
-            const std::array<int, 8>& source = clock == kRisingEdge ? k273Data : k273Outputs;
-            for (int k = 0; k < 8; ++k) q[k] = pin_state(source[k], chip);
+            // A data slot never stored keeps that stage as it was.
+            for (int k = 0; k < 8; ++k) {
+                const value_code sampled = pin_state(k273Data[k], chip);
+                const bool takes = clock == kRisingEdge && !never_sampled(sampled);
+                q[k] = takes ? sampled : pin_state(k273Outputs[k], chip);
+            }
         }
     }
     // Never stored since the circuit became new: the outputs start high.

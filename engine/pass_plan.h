@@ -69,13 +69,9 @@ public:
     const pin_ref* node_outputs() const { return node_outputs_.data(); }
     std::size_t output_count() const { return node_outputs_.size(); }
 
-    // The first output on the node other than the given pin, in pass order,
-    // as its place in node_outputs(); -1 when there is none.
-    int driver_of(int node, int pin, int chip) const {
-        for (int k = outputs_begin_[node]; k < outputs_begin_[node + 1]; ++k)
-            if (node_outputs_[k].pin != pin || node_outputs_[k].chip != chip) return k;
-        return -1;
-    }
+    // The outputs on a node, in pass order: node_outputs()[first, last).
+    int first_output_of(int node) const { return outputs_begin_[node]; }
+    int last_output_of(int node) const { return outputs_begin_[node + 1]; }
 
 private:
     // What the plan was built from.

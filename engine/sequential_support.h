@@ -57,6 +57,24 @@ inline void settle_node(int pin, int chip, value_code value) {
     mark_node(pin, chip);
 }
 
+// Synchronous inputs are sampled before the edge, as a real chip samples them
+// in its set-up time: every evaluation reads them after it has settled its
+// outputs and keeps the codes, unchanged, in the inputs' own pin-state slots,
+// and the next clock edge acts on those. So stages on one clock all take what
+// their inputs were before the edge, whatever order the pass visits them in,
+// and an input wired to the chip's own output reads the value just settled.
+// All are read before any is stored. Returns the codes read, in pin order.
+template <std::size_t N>
+std::array<value_code, N> sample_inputs(const std::array<int, N>& pins, int chip) {
+    std::array<value_code, N> read{};
+    for (std::size_t k = 0; k < N; ++k) read[k] = input_value(pins[k], chip);
+    for (std::size_t k = 0; k < N; ++k) pin_state(pins[k], chip) = read[k];
+    return read;
+}
+
+// A sample slot still at -1 was never stored: there is nothing to act on.
+inline bool never_sampled(value_code slot) { return slot == kNoDrive; }
+
 // Where a pin sits in a list of pins, or -1.
 inline int position_of(std::span<const int> pins, int pin) {
     for (std::size_t k = 0; k < pins.size(); ++k)

@@ -103,6 +103,7 @@ file_result bench_model::load(const QString& path) {
     node_numbering();
     request_redraw();
     apply_power_state();
+    if (result.ok) settle_board();
     return result;
 }
 

@@ -215,6 +215,7 @@ bool bench_model::seat_chip(int k) {
             if (node >= 0 && node <= max_node_number_) v_node_in_[node] = lgsim::kNoDrive;
         }
     }
+    settle_board();
     return true;
 }
 
@@ -266,9 +267,10 @@ void bench_model::delete_chip(int k) {
         // Numbered once below: numbering after every chip is quadratic.
         place_on_holes(n);
     }
-    node_numbering();
     // The later chips moved down a slot: no chip may inherit another's memory.
     new_circuit_ = true;
+    node_numbering();
+    settle_board();
 }
 
 }  // namespace bench

@@ -202,6 +202,11 @@ public:
     void node_numbering();
     void drive_refresh();
     void evaluation_step();
+    // A change of the board's inputs (power on, a switch, a wire or a chip
+    // added, moved or removed, a load) is driven onto the nodes and evaluated
+    // at once, so the indicators follow it without waiting for a clock tick
+    // and the inputs sampled for the next clock edge are what the user set.
+    void settle_board();
     // The code seen at pin j of chip k: a drive refresh and an engine call.
     lgsim::value_code read_chip_pin(int pin, int chip);
     // The code seen at a connection point; may run an engine call.

@@ -40,7 +40,6 @@ void bench_model::power_on_routine() {
     set_point(kTerminalRow, kPulse1Column, lgsim::kHigh);
     for (int c = kFirstSupplyColumn; c <= kLastSupplyColumn; ++c) set_point(kTerminalRow, c, lgsim::kSupply);
     for (int c = kFirstGroundColumn; c <= kLastGroundColumn; ++c) set_point(kTerminalRow, c, lgsim::kGround);
-    // The new codes reach the nodes at the next clock tick.
     request_redraw();
     kick();
 }
@@ -65,6 +64,7 @@ void bench_model::press_power() {
     new_circuit_ = true;
     if (power_) {
         power_on_routine();
+        settle_board();
     } else {
         power_off_routine();
         indicators_off();
@@ -84,6 +84,7 @@ void bench_model::press_switch(int k) {
         switches_[k] = 1;
         lamps_[k] = power_;
     }
+    settle_board();
     meter();
     kick();
 }
@@ -154,13 +155,14 @@ void bench_model::display_update() {
         }
     }
 
-    // An LED lights only for code 1 on its node; one that no wire reaches keeps its state.
+    // An LED lights for a high node: code 1, or 3, a rising edge taken on a
+    // high node; one that no wire reaches keeps its state.
     for (int k = 0; k < kLedCount; ++k) {
         for (int w = 1; w <= wire_count(); ++w) {
             if (!wires_[w].has_end_at(kLedRow, k)) continue;
             const lgsim::value_code value = node_value(wires_[w].node);
             set_point(kLedRow, k, value);
-            leds_[k] = power_ && value == lgsim::kHigh;
+            leds_[k] = power_ && (value == lgsim::kHigh || value == lgsim::kRisingEdge);
         }
     }
 

@@ -178,6 +178,16 @@ void bench_model::evaluation_step() {
     if (engine_call()) display_update();
 }
 
+void bench_model::settle_board() {
+    drive_refresh();
+    // An empty board has nothing to evaluate; the indicators still follow
+    // what the wires bring them, without the clearing redraw of a clock tick.
+    if (chip_count() == 0)
+        display_update();
+    else
+        evaluation_step();
+}
+
 lgsim::value_code bench_model::read_chip_pin(int pin, int chip) {
     if (chip < 1 || chip > chip_count() || pin < 1 || pin >= kPinSlots) return lgsim::kNoDrive;
     drive_refresh();

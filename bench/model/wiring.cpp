@@ -71,6 +71,7 @@ board_press_result bench_model::press_board(mouse_button button, double x, doubl
             remove_wire(w);
             node_numbering();
             request_redraw();
+            settle_board();
             result.outcome = press_outcome::wire_removed;
             result.wire = w;
             return result;
@@ -104,6 +105,7 @@ board_press_result bench_model::press_board(mouse_button button, double x, doubl
         drop_wire_in_hand();
         const int number = add_wire(std::move(w));
         request_redraw();
+        settle_board();
         meter();
         if (number > 0) {
             result.outcome = press_outcome::wire_finished;

@@ -96,18 +96,18 @@ TEST(Seating, ThePictureIsKeptInsideTheBoard) {
     EXPECT_DOUBLE_EQ(c.picture.top, 0);
 }
 
-TEST(Seating, AClockedChipStartsUndrivenAfterItsSeat) {
+// A seat undrives a clocked chip's nodes, and the board is then driven and
+// evaluated at once: the chip works as soon as it is seated.
+TEST(Seating, ASeatedChipIsDrivenAndEvaluatedAtOnce) {
     for (const char* model : {"74LS74", "74LS00"}) {
         bench_model bench;
         const int k = place_chip(bench, model, 14, 10);
         connect(bench, 36, 22, 13, 10);  // supply to pin 14
+        connect(bench, 36, 26, 16, 16);  // ground to pin 7
         bench.press_power();
-        bench.drive_refresh();
-        ASSERT_EQ(bench.node_drive(bench.node_of_pin(14, k)), lgsim::kSupply);
         ASSERT_TRUE(bench.seat_chip(k));
-        const bool clocked = bench.chip_at(k).chip_class == 2;
-        EXPECT_EQ(bench.node_drive(bench.node_of_pin(14, k)), clocked ? lgsim::kNoDrive : lgsim::kSupply)
-            << model;
+        EXPECT_EQ(bench.node_drive(bench.node_of_pin(14, k)), lgsim::kSupply) << model;
+        EXPECT_NE(bench.pin_reading(6, k), lgsim::kUnpowered) << model;
     }
 }
 
@@ -190,7 +190,7 @@ TEST(Deleting, LaterChipsMoveDownAndAreSeatedAgain) {
     EXPECT_EQ(moved.places[14].row, 24);
     EXPECT_EQ(bench.node_of_pin(14, 2), bench.wire_at(1).node);
     EXPECT_EQ(bench.wire_count(), 1) << "wires stay";
-    EXPECT_TRUE(bench.new_circuit());
+    EXPECT_FALSE(bench.new_circuit()) << "the deletion was evaluated at once, on a new circuit";
 }
 
 TEST(Deleting, KeepsAtMost30CharactersOfADescription) {

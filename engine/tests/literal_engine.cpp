@@ -55,34 +55,14 @@ bool was_cleared(const engine_tables& t, int chip, int pin) {
                      std::pair<std::int16_t, std::int16_t>(chip, pin)) != t.cleared_drivers.end();
 }
 
-value_code literal_input_value(int pin, int chip) {
+// What one driver of a node answers when an input asks for the node.
+struct driver_answer {
+    value_code value;
+    bool loop;  // met in the trace: a level that ends the search, node left open
+};
+
+driver_answer ask_driver(int driver_chip, int driver_pin) {
     engine_tables& t = tables();
-    const int node = t.pin_node(pin, chip);
-    if (node_at(node).mark == t.pass_mark) return node_at(node).value;
-
-    const value_code outside = node_in_at(node);
-    if (is_external_drive(outside)) {
-        node_at(node) = {outside, t.pass_mark};
-        return outside;
-    }
-
-    // The driver: the first output pin on the node, in pass order.
-    int driver_chip = 0;
-    int driver_pin = 0;
-    for (int c = 1; c <= t.chip_count && driver_chip == 0; ++c) {
-        for (int p = 1; p <= pin_count_of(t, c); ++p) {
-            if (t.pin_node(p, c) != node || (p == pin && c == chip) || is_input_kind(c, p))
-                continue;
-            driver_chip = c;
-            driver_pin = p;
-            break;
-        }
-    }
-    if (driver_chip == 0) {
-        node_at(node) = {kFloating, t.pass_mark};
-        return kFloating;
-    }
-
     // A driver whose evaluation is in progress further up: a feedback loop.
     for (int k = 1; k <= t.trace_depth; ++k) {
         if (t.trace_chip[k] != driver_chip || t.trace_pin[k] != driver_pin) continue;
@@ -97,12 +77,12 @@ value_code literal_input_value(int pin, int chip) {
         t.trace_pin[k] = 0;
         t.trace_value[k] = kNoDrive;
         t.cleared_drivers.emplace_back(driver_chip, driver_pin);
-        return result;
+        return {result, true};
     }
 
     // The same loop met again through a second input of one evaluation.
     if (was_cleared(t, driver_chip, driver_pin))
-        return logic_level(t.pin_state(driver_pin, driver_chip));
+        return {logic_level(t.pin_state(driver_pin, driver_chip)), true};
 
     const int depth = ++t.trace_depth;
     t.trace_chip.resize(depth + 1);
@@ -111,9 +91,36 @@ value_code literal_input_value(int pin, int chip) {
     t.trace_chip[depth] = static_cast<std::int16_t>(driver_chip);
     t.trace_pin[depth] = static_cast<std::int16_t>(driver_pin);
     t.trace_value[depth] = kNoDrive;
-    const value_code result = eval_pin(driver_chip, driver_pin, 1).value_or(kLow);
-    node_at(node) = {result, t.pass_mark};
-    return result;
+    return {eval_pin(driver_chip, driver_pin, 1).value_or(kLow), false};
+}
+
+value_code literal_input_value(int pin, int chip) {
+    engine_tables& t = tables();
+    const int node = t.pin_node(pin, chip);
+    if (node_at(node).mark == t.pass_mark) return node_at(node).value;
+
+    const value_code outside = node_in_at(node);
+    if (is_external_drive(outside)) {
+        node_at(node) = {outside, t.pass_mark};
+        return outside;
+    }
+
+    // The drivers: every output pin on the node, in pass order. The first
+    // that answers something other than 2 settles the node.
+    for (int c = 1; c <= t.chip_count; ++c) {
+        for (int p = 1; p <= pin_count_of(t, c); ++p) {
+            if (t.pin_node(p, c) != node || (p == pin && c == chip) || is_input_kind(c, p))
+                continue;
+            const driver_answer answer = ask_driver(c, p);
+            if (answer.loop) return answer.value;
+            if (answer.value != kFloating) {
+                node_at(node) = {answer.value, t.pass_mark};
+                return answer.value;
+            }
+        }
+    }
+    node_at(node) = {kFloating, t.pass_mark};
+    return kFloating;
 }
 
 // The models read their inputs through input_value; while this pass runs,
@@ -141,6 +148,13 @@ void run_literal_pass() {
             } else {
                 const value_code v = eval_pin(i, p, 1).value_or(kLow);
                 t.pin_value(p, i) = apply_conflicts(t, i, p, v);
+                // A released output writes 2 only onto a node nothing has
+                // settled yet in this call, and leaves it unsettled.
+                if (t.pin_value(p, i) == kFloating) {
+                    if (node_at(t.pin_node(p, i)).mark != t.pass_mark)
+                        node_at(t.pin_node(p, i)).value = kFloating;
+                    continue;
+                }
             }
             node_at(t.pin_node(p, i)) = {t.pin_value(p, i), t.pass_mark};
         }

@@ -138,6 +138,8 @@ void PrintTo(const exact_case& e, std::ostream* os) {
 
 class ClearCode : public ::testing::TestWithParam<exact_case> {};
 
+// A clear input acts at once on its active code or on the terminal of that
+// level (supply for 1, ground for 0), never on an edge code or when open.
 TEST_P(ClearCode, ClearsAtOnceOnlyOnItsExactCode) {
     const exact_case& e = GetParam();
     circuit c;
@@ -155,15 +157,15 @@ TEST_P(ClearCode, ClearsAtOnceOnlyOnItsExactCode) {
 INSTANTIATE_TEST_SUITE_P(
     Counters, ClearCode,
     ::testing::Values(exact_case{"74LS160", k160Counting, 2, k160Q, 1, kLow, true},
-                      exact_case{"74LS160", k160Counting, 2, k160Q, 1, kGround, false},
+                      exact_case{"74LS160", k160Counting, 2, k160Q, 1, kGround, true},
                       exact_case{"74LS160", k160Counting, 2, k160Q, 1, kFallingEdge, false},
                       exact_case{"74LS160", k160Counting, 2, k160Q, 1, kFloating, false},
                       exact_case{"74LS192", k192CountingUp, 5, k192Q, 14, kHigh, true},
-                      exact_case{"74LS192", k192CountingUp, 5, k192Q, 14, kSupply, false},
+                      exact_case{"74LS192", k192CountingUp, 5, k192Q, 14, kSupply, true},
                       exact_case{"74LS192", k192CountingUp, 5, k192Q, 14, kRisingEdge, false},
                       exact_case{"74LS192", k192CountingUp, 5, k192Q, 14, kFloating, false},
                       exact_case{"CD4518", k4518Counting, 1, k4518A, 7, kHigh, true},
-                      exact_case{"CD4518", k4518Counting, 1, k4518A, 7, kSupply, false},
+                      exact_case{"CD4518", k4518Counting, 1, k4518A, 7, kSupply, true},
                       exact_case{"CD4518", k4518Counting, 1, k4518A, 7, kFloating, false},
                       exact_case{"CD4518", k4518Counting, 9, k4518B, 15, kHigh, true},
                       exact_case{"CD4518", k4518Counting, 9, k4518B, 7, kHigh, false}));
@@ -189,11 +191,11 @@ INSTANTIATE_TEST_SUITE_P(
                       exact_case{"74LS160", k160Counting, 2, k160Q, 10, kFloating, true},
                       exact_case{"74LS160", k160Counting, 2, k160Q, 10, kGround, false},
                       exact_case{"74LS160", k160Counting, 2, k160Q, 7, kLow, false},
-                      exact_case{"74LS160", k160Counting, 2, k160Q, 9, kGround, true},
-                      exact_case{"74LS192", k192CountingUp, 5, k192Q, 4, kSupply, false},
+                      exact_case{"74LS160", k160Counting, 2, k160Q, 9, kGround, false},  // loads
+                      exact_case{"74LS192", k192CountingUp, 5, k192Q, 4, kSupply, true},
                       exact_case{"74LS192", k192CountingUp, 5, k192Q, 4, kFloating, false},
-                      exact_case{"74LS192", k192CountingUp, 5, k192Q, 11, kGround, true},
-                      exact_case{"CD4518", k4518Counting, 1, k4518A, 2, kSupply, false},
+                      exact_case{"74LS192", k192CountingUp, 5, k192Q, 11, kGround, false},  // loads
+                      exact_case{"CD4518", k4518Counting, 1, k4518A, 2, kSupply, true},
                       exact_case{"CD4518", k4518Counting, 1, k4518A, 2, kFloating, false},
                       exact_case{"CD4518", k4518Counting, 9, k4518B, 10, kLow, false}));
 
@@ -245,21 +247,27 @@ TEST(Ls160, RippleCarryIsHighDuringNineOnly) {
     }
 }
 
-TEST(Ls160, DisabledCounterHoldsItsCountAndCarry) {
+// RCO is ENT and the count of 9: a counter held by a low ENT at 9 passes no
+// carry on, so a third counter of a cascade does not step with the second.
+TEST(Ls160, DisabledCounterHoldsItsCountAndRcoFollowsEnt) {
     ls160 t;
     t.edges(9);
     ASSERT_EQ(t.rco(), kHigh);
     t.c.drive(t.chip, 10, kLow);
+    t.c.sim();
+    EXPECT_EQ(t.rco(), kLow) << "RCO falls with ENT, without a clock";
     t.edges(3);
     EXPECT_EQ(t.count(), 9);
-    EXPECT_EQ(t.rco(), kHigh) << "RCO is worked out only when counting";
+    EXPECT_EQ(t.rco(), kLow);
     t.c.drive(t.chip, 10, kHigh);
+    t.c.sim();
+    EXPECT_EQ(t.rco(), kHigh) << "and rises with it";
     t.edges(1);
     EXPECT_EQ(t.count(), 0);
     EXPECT_EQ(t.rco(), kLow);
 }
 
-TEST(Ls160, LoadIsSynchronousAndClearsTheCarry) {
+TEST(Ls160, LoadIsSynchronousAndRcoFollowsTheLoadedCount) {
     ls160 t;
     t.edges(2);
     t.load(kHigh, kLow, kLow, kHigh);
@@ -268,7 +276,7 @@ TEST(Ls160, LoadIsSynchronousAndClearsTheCarry) {
     EXPECT_EQ(t.count(), 2) << "no load without an edge";
     t.edges(1);
     EXPECT_EQ(t.count(), 9);
-    EXPECT_EQ(t.rco(), kLow) << "a loaded 9 has no carry";
+    EXPECT_EQ(t.rco(), kHigh) << "a loaded 9 with ENT high carries";
     EXPECT_EQ(t.c.at(t.chip, 9), kLow) << "the /LOAD node keeps the value driven onto it";
     t.c.drive(t.chip, 9, kHigh);
     t.edges(1);
@@ -276,20 +284,23 @@ TEST(Ls160, LoadIsSynchronousAndClearsTheCarry) {
     EXPECT_EQ(t.rco(), kLow);
 }
 
-TEST(Ls160, LoadedCodesShowAsReadAndCountAsZero) {
+// Data inputs on the supply terminal load as 1, so the count goes on from the
+// loaded value; an open input loads its 2, which shows high and weighs nothing.
+TEST(Ls160, LoadedSupplyCountsOnAndOpenShowsAsRead) {
     ls160 t;
     t.edges(4);
-    t.load(kSupply, kFloating, kSupply, kLow);
+    t.load(kSupply, kFloating, kSupply, kGround);
     t.c.drive(t.chip, 9, kLow);
     t.edges(1);
-    EXPECT_EQ(t.c.at(t.chip, 14), kSupply);
+    EXPECT_EQ(t.c.at(t.chip, 14), kHigh);
     EXPECT_EQ(t.c.at(t.chip, 13), kFloating);
-    EXPECT_EQ(t.c.at(t.chip, 12), kSupply);
+    EXPECT_EQ(t.c.at(t.chip, 12), kHigh);
     EXPECT_EQ(t.c.at(t.chip, 11), kLow);
-    EXPECT_EQ(t.c.state(t.chip, 14), kSupply);
+    EXPECT_EQ(t.c.state(t.chip, 14), kHigh);
+    EXPECT_EQ(t.c.state(t.chip, 3), kSupply) << "the sample slot keeps the code as read";
     t.c.drive(t.chip, 9, kHigh);
     t.edges(1);
-    EXPECT_EQ(t.count(), 1);
+    EXPECT_EQ(t.count(), 6);
     expect_plain_levels(t.c, t.chip, k160Q);
 }
 
@@ -433,7 +444,7 @@ TEST(Ls192, LoadIsImmediateAndKeepsTheCodes) {
     t.load(kSupply, kLow, kFloating, kLow);
     t.c.drive(t.chip, 11, kLow);
     t.c.sim();
-    EXPECT_EQ(t.c.at(t.chip, 3), kSupply);
+    EXPECT_EQ(t.c.at(t.chip, 3), kHigh) << "supply loads as 1";
     EXPECT_EQ(t.c.at(t.chip, 6), kFloating);
     EXPECT_EQ(t.c.at(t.chip, 11), kLow) << "the /LOAD node keeps the value driven onto it";
     EXPECT_EQ(t.carry(), kHigh);
@@ -502,14 +513,21 @@ TEST(Cd4518, FallingEnableWithClockLowCountsOncePerFall) {
     }
 }
 
-TEST(Cd4518, FallingEnableNeedsTheClockAtExactlyZero) {
-    circuit c;
-    const int chip = c.add_powered("CD4518");
-    apply(c, chip, {{1, kGround}, {7, kLow}, {2, kHigh}});
-    c.sim();
-    c.drive(chip, 2, kLow);
-    c.sim();
-    EXPECT_EQ(count_at(c, chip, k4518A), 0);
+// Counting on a falling ENABLE needs CLOCK low: a switch at 0 or the ground
+// terminal (the data sheet's cascade ties CLOCK to ground), not an open or
+// high CLOCK.
+TEST(Cd4518, FallingEnableNeedsTheClockLow) {
+    const std::vector<std::pair<value_code, int>> cases{
+        {kLow, 1}, {kGround, 1}, {kFloating, 0}, {kHigh, 0}, {kSupply, 0}};
+    for (auto [clock, counts] : cases) {
+        circuit c;
+        const int chip = c.add_powered("CD4518");
+        apply(c, chip, {{1, clock}, {7, kLow}, {2, kHigh}});
+        c.sim();
+        c.drive(chip, 2, kLow);
+        c.sim();
+        EXPECT_EQ(count_at(c, chip, k4518A), counts) << "CLOCK " << clock;
+    }
 }
 
 TEST(Cd4518, CountersAreIndependent) {

@@ -142,12 +142,14 @@ TEST(Ls47, DisplayEarlierInPassOrderSeesTheDecode) {
     EXPECT_EQ(shown, "1101101");
 }
 
-TEST(Cd4511, CountsACodeBitOnlyForAPlainHigh) {
+// A code bit is 1 for a high or an input tied to supply; an edge event or an
+// open input counts as 0.
+TEST(Cd4511, CountsACodeBitForAHighOrSupply) {
     struct row {
         value_code a;
         std::string shown;
     };
-    for (const row& r : {row{kHigh, "0110000"}, row{kSupply, "1111110"},
+    for (const row& r : {row{kHigh, "0110000"}, row{kSupply, "0110000"},
                          row{kRisingEdge, "1111110"}, row{kNoDrive, "1111110"}}) {
         circuit c;
         const int chip = c.add_powered("CD4511");
@@ -162,13 +164,14 @@ TEST(Cd4511, CountsACodeBitOnlyForAPlainHigh) {
     }
 }
 
-TEST(Cd4511, SupplyOnEveryInputDecodesZero) {
+TEST(Cd4511, InputsTiedToSupplyAndGroundDecode) {
     circuit c;
     const int chip = c.add_powered("CD4511");
-    drive_code(c, chip, 15, kSupply);
+    drive_code(c, chip, 9, kSupply);
+    for (int pin : {kPinB, kPinC}) c.drive(chip, pin, kGround);
     c.drive(chip, kLatchEnable, kGround);
     c.sim();
-    EXPECT_EQ(digit(c, chip), "1111110");
+    EXPECT_EQ(digit(c, chip), "1110011") << "9";
 }
 
 TEST(Cd4511, HoldsTheLatchedDigitWhileLatchEnableIsHigh) {

@@ -404,14 +404,16 @@ TEST_P(JkRule, NextStateFromJAndKAtTheEdge) {
     c.sim();
     c.drive(chip, m.set, inactive);
     c.drive(chip, m.clear, inactive);
-    c.drive(chip, m.j, 1 - j);
-    c.drive(chip, m.k, 1 - k);
+    c.drive(chip, m.j, j);
+    c.drive(chip, m.k, k);
     c.sim();
     const value_code start = start_high ? kHigh : kLow;
     ASSERT_EQ(c.at(chip, m.q), start);
 
-    c.drive(chip, m.j, j);
-    c.drive(chip, m.k, k);
+    // J and K change with the edge, as a synchronous counter's do: the edge
+    // takes the values they had before it.
+    c.drive(chip, m.j, 1 - j);
+    c.drive(chip, m.k, 1 - k);
     c.drive(chip, m.clock, edge);
     c.sim();
     const value_code expected = j == k ? (j == 1 ? 1 - start : start) : j;
