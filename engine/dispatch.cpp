@@ -45,6 +45,8 @@ std::optional<value_code> eval_pin(int chip, int pin, int mode) {
         throw SubscriptError("chip " + std::to_string(chip) + " out of range");
     const model_routine routine = routine_of(t.chip_info[chip].name);
     if (routine == nullptr) return std::nullopt;
+    // An evaluation asked from outside a pass works on the tables as a pass left them.
+    if (mode != 0) leave_pass_memory();
     return routine(chip, pin, mode);
 }
 

@@ -11,6 +11,7 @@
 #include "argument_copy.h"
 #include "engine_tables.h"
 #include "names.h"
+#include "pass_memo.h"
 #include "pass_plan.h"
 #include "trace_index.h"
 
@@ -22,11 +23,14 @@ struct engine_state {
     engine_tables tables;
     pass_plan plan;
     trace_index traced;
+    pass_memo memo;
     // While the pass runs, the plan is known to describe the tables and the
     // pass alone writes the trace, so the trace index can be trusted; outside
     // it (a model asked directly through eval_pin) the plan is checked first
     // and the trace lists are searched.
     bool in_pass = false;
+    // Set when resolving an input adds to the trace.
+    bool trace_grew = false;
 };
 
 // The state itself is created on a thread's first call; after that the
@@ -65,6 +69,11 @@ value_code evaluate(model_routine routine, int chip, int pin) {
 
 value_code evaluate(const pass_plan& plan, int chip, int pin) {
     return evaluate(plan.routine(chip), chip, pin);
+}
+
+// A recorder listening to a unit is told of every chip the unit reaches.
+void note_chip(engine_tables& t, int chip) {
+    if (t.recorder != nullptr) t.recorder->chips.push_back(static_cast<std::int16_t>(chip));
 }
 
 // The conflict rules, applied to an output of the pass that evaluated to v.
@@ -115,35 +124,73 @@ private:
     engine_state& s_;
 };
 
+// One pin of the pass.
+void run_step(engine_state& s, const pass_step& step) {
+    engine_tables& t = s.tables;
+    t.trace_depth = 0;
+    t.cleared_drivers.clear();
+    s.traced.reset();
+    if (!step.output) {
+        // Most inputs find their node settled; that much of input_value
+        // is done here without the call.
+        const node_entry entry = at_node(t.node_state, step.node);
+        const value_code value =
+            entry.mark == t.pass_mark ? entry.value : resolve_input(step.pin, step.chip);
+        put_pin(t, pin_table::value, step.pin, step.chip, value);
+        put_node(t, step.node, {value, t.pass_mark});
+    } else {
+        const value_code value =
+            apply_conflicts(t, s.plan, step, evaluate(step.routine, step.chip, step.pin));
+        put_pin(t, pin_table::value, step.pin, step.chip, value);
+        const node_entry entry = at_node(t.node_state, step.node);
+        // A released output (2) shows on its node only until something
+        // drives the node in this call, and leaves it open for the next
+        // driver: a disabled buffer never hides an enabled one on a bus.
+        if (value != kFloating)
+            put_node(t, step.node, {value, t.pass_mark});
+        else if (entry.mark != t.pass_mark)
+            put_node(t, step.node, {kFloating, entry.mark});
+    }
+}
+
 // Every pin the pass visits, in chip order and pin order.
 void run_pass(engine_state& s) {
+    const pass_scope scope(s);
+    for (const pass_step& step : s.plan.steps()) run_step(s, step);
+}
+
+// The recorder listens while one unit runs, also when the unit fails.
+class listening {
+public:
+    listening(engine_tables& t, write_recorder& recorder) : t_(t) { t_.recorder = &recorder; }
+    ~listening() { t_.recorder = nullptr; }
+    listening(const listening&) = delete;
+    listening& operator=(const listening&) = delete;
+
+private:
+    engine_tables& t_;
+};
+
+// The pass chip by chip: a chip whose share cannot come out differently
+// from the previous call is not run (pass_memo.h).
+void run_units(engine_state& s) {
     engine_tables& t = s.tables;
     const pass_scope scope(s);
-    for (const pass_step& step : s.plan.steps()) {
-        t.trace_depth = 0;
-        t.cleared_drivers.clear();
-        s.traced.reset();
-        if (!step.output) {
-            // Most inputs find their node settled; that much of input_value
-            // is done here without the call.
-            node_entry& entry = at_node(t.node_state, step.node);
-            const value_code value =
-                entry.mark == t.pass_mark ? entry.value : resolve_input(step.pin, step.chip);
-            cell(t.pin_value, step.pin, step.chip) = value;
-            entry = {value, t.pass_mark};
-        } else {
-            const value_code value =
-                apply_conflicts(t, s.plan, step, evaluate(step.routine, step.chip, step.pin));
-            cell(t.pin_value, step.pin, step.chip) = value;
-            node_entry& entry = at_node(t.node_state, step.node);
-            // A released output (2) shows on its node only until something
-            // drives the node in this call, and leaves it open for the next
-            // driver: a disabled buffer never hides an enabled one on a bus.
-            if (value != kFloating)
-                entry = {value, t.pass_mark};
-            else if (entry.mark != t.pass_mark)
-                entry.value = kFloating;
+    const std::vector<pass_step>& steps = s.plan.steps();
+    for (int chip = 1; chip <= t.chip_count; ++chip) {
+        const int first = s.plan.first_step_of(chip);
+        const int end = s.plan.first_step_of(chip + 1);
+        if (first == end) continue;
+        if (!s.memo.must_run(chip)) {
+            s.memo.replay(t, chip);
+            continue;
         }
+        {
+            const listening recording(t, s.memo.start_unit(chip));
+            s.trace_grew = false;
+            for (int k = first; k < end; ++k) run_step(s, steps[static_cast<std::size_t>(k)]);
+        }
+        s.memo.finish_unit(t, s.plan, chip, s.trace_grew);
     }
 }
 
@@ -160,8 +207,9 @@ bool load_chip_name(engine_state& s, int chip, const std::string& model, bool pl
     return known;
 }
 
-// The chips' names, pin counts and pin tables, and a plan that describes them.
-void load_chips(engine_state& s, int chips, const std::vector<std::string>& chip_model,
+// The chips' names, pin counts and pin tables, and a plan that describes
+// them. True when the arguments fit, so that nothing in the pass can fail.
+bool load_chips(engine_state& s, int chips, const std::vector<std::string>& chip_model,
                 const PinArray& chip_pin_number, const PinArray& v_chip_pin) {
     engine_tables& t = s.tables;
     bool plan_holds = s.plan.has_shape(chips, t.node_state.size());
@@ -170,7 +218,7 @@ void load_chips(engine_state& s, int chips, const std::vector<std::string>& chip
         load_pin_tables(t, chips, chip_pin_number, v_chip_pin);
         if (!plan_holds || !s.plan.has_pins(t)) rebuild_plan(s);
         load_pin_values(t, chips, s.plan.off_pass_pins());
-        return;
+        return true;
     }
     // Something is out of bounds: load chip by chip and element by element,
     // so that the call fails where it always has, with the same tables written.
@@ -179,6 +227,22 @@ void load_chips(engine_state& s, int chips, const std::vector<std::string>& chip
         load_pins_checked(t, i, chip_pin_number, v_chip_pin);
     }
     rebuild_plan(s);
+    return false;
+}
+
+// The pin-to-node table and the pin-state memory of chip 0, which the pass
+// never touches, go back to the caller as a full copy-back would take them.
+void store_chip_zero(const engine_tables& t, PinArray& chip_pin_number, PinArray& v_chip_pin) {
+    for (int p = 0; p <= kMaxPinNumber; ++p) chip_pin_number(p, 0) = t.pin_node(p, 0);
+    for (int p = 1; p <= kMaxPinNumber; ++p) v_chip_pin(p, 0) = t.pin_state(p, 0);
+}
+
+// Anything but sim reading or writing the tables sees them as the plain pass
+// leaves them, and the next call passes everything again.
+void leave_memo(engine_state& s) {
+    if (detail::current_tables != &s.tables || s.in_pass) return;
+    s.memo.complete(s.tables);
+    s.memo.forget();
 }
 
 }  // namespace
@@ -202,16 +266,19 @@ void fail_pin_index(int pin, int chip) {
 
 // input_value for a node not settled yet in this call.
 value_code resolve_input(int pin, int chip) {
+    if (auto resolver = tables().input_resolver) return resolver(pin, chip);
     engine_state& s = state();
     engine_tables& t = s.tables;
-    if (t.input_resolver != nullptr) return t.input_resolver(pin, chip);
-    if (!s.in_pass && !s.plan.describes(t)) rebuild_plan(s);
+    if (!s.in_pass) {
+        leave_memo(s);
+        if (!s.plan.describes(t)) rebuild_plan(s);
+    }
     const int node = cell(t.pin_node, pin, chip);
-    node_entry& entry = at_node(t.node_state, node);
+    at_node(t.node_state, node);  // a node outside the table fails here
 
     const value_code outside = at_node(t.node_in, node);
     if (is_external_drive(outside)) {
-        entry = {outside, t.pass_mark};
+        put_node(t, node, {outside, t.pass_mark});
         return outside;
     }
 
@@ -223,6 +290,7 @@ value_code resolve_input(int pin, int chip) {
     for (int output = s.plan.first_output_of(node); output < s.plan.last_output_of(node); ++output) {
         const pin_ref driver = s.plan.node_outputs()[output];
         if (driver.pin == pin && driver.chip == chip) continue;
+        note_chip(t, driver.chip);
 
         // A driver whose evaluation is in progress further up: a feedback
         // loop. Its answer is a level and ends the search; the node stays open.
@@ -255,13 +323,14 @@ value_code resolve_input(int pin, int chip) {
         t.trace_pin[depth] = driver.pin;
         t.trace_value[depth] = kNoDrive;
         s.traced.list(output, depth);
+        s.trace_grew = true;
         const value_code result = evaluate(s.plan, driver.chip, driver.pin);
         if (result != kFloating) {
-            entry = {result, t.pass_mark};
+            put_node(t, node, {result, t.pass_mark});
             return result;
         }
     }
-    entry = {kFloating, t.pass_mark};
+    put_node(t, node, {kFloating, t.pass_mark});
     return kFloating;
 }
 
@@ -273,6 +342,12 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
     engine_tables& t = s.tables;
     const int chips = chip_number;
     const int nodes = max_node_number;
+    const bool continuing =
+        s.memo.continues(t, chips, nodes, chip_model, chip_pin_number, v_node_in, v_node, v_chip_pin);
+    if (!continuing) {
+        s.memo.complete(t);
+        s.memo.forget();
+    }
     t.chip_count = chip_number;
     ensure_model_table();
 
@@ -290,11 +365,29 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
         forget_pin_states(v_chip_pin, chips);
     }
 
+    if (continuing) {
+        // The same circuit as the previous call: only its differences are
+        // loaded, and only the chips they reach are passed again.
+        reset_trace();
+        s.memo.begin_continued_call(t, s.plan, v_node_in, v_node, v_chip_pin);
+        run_units(s);
+        s.memo.write_back(t, v_node, v_chip_pin);
+        store_chip_zero(t, chip_pin_number, v_chip_pin);
+        s.memo.end_call(t);
+        return 0;
+    }
+
     t.pass_mark = 3;
     reset_trace();
     load_nodes(t, v_node_in, v_node, nodes);
 
-    load_chips(s, chips, chip_model, chip_pin_number, v_chip_pin);
+    if (load_chips(s, chips, chip_model, chip_pin_number, v_chip_pin) && chips <= pass_memo::kMostChips) {
+        s.memo.begin_full_call(t, s.plan, chip_model);
+        run_units(s);
+        store_results(t, chips, nodes, chip_pin_number, v_node, v_chip_pin);
+        s.memo.end_call(t);
+        return 0;
+    }
 
     run_pass(s);
 
@@ -304,9 +397,20 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
 
 void shuzhi::VcalIcAll() {
     engine_state& s = state();
+    s.memo.complete(s.tables);
+    s.memo.forget();
     if (!s.plan.describes(s.tables)) rebuild_plan(s);
     run_pass(s);
 }
+
+void complete_tables() {
+    engine_state& s = state();
+    if (detail::current_tables == &s.tables) s.memo.complete(s.tables);
+}
+
+void leave_pass_memory() { leave_memo(state()); }
+
+pass_statistics statistics() { return state().memo.statistics(); }
 
 double shuzhi::name() const { return g_name; }
 

@@ -34,6 +34,18 @@ struct node_entry {
     value_code mark = 0;  // equals pass_mark once the node is settled in this call
 };
 
+// What the pass and the chip models write while a recorder listens, for the
+// pass that evaluates only what changed (pass_memo.h): every write as the cell
+// written and its value just before, and every chip whose cells were reached.
+// Cells are numbered node_state 0..M, then pin_state, pin_mark and pin_value
+// (cell_of); values are as the pass reads them (entry_reading, mark_reading).
+struct write_recorder {
+    std::vector<std::pair<std::int32_t, std::int32_t>> writes;
+    std::vector<std::int16_t> chips;
+};
+
+enum class pin_table : std::int32_t { state = 0, mark = 1, value = 2 };
+
 struct engine_tables {
     std::vector<model_row> model_table;  // rows 0..100
     std::int16_t model_last = 0;
@@ -68,6 +80,9 @@ struct engine_tables {
     // Set by init_model_table, so that a call can tell a catalogue it built
     // from one it still has to build.
     bool model_table_built = false;
+
+    // Listens to the writes while the pass evaluates one chip's pins; empty otherwise.
+    write_recorder* recorder = nullptr;
 };
 
 // The tables of the calling thread. Chip models reach them many times per
@@ -116,6 +131,45 @@ inline value_code node_in_at(int node) {
     return drives[static_cast<std::size_t>(node)];
 }
 
+// ---- Writes, which a recorder may be listening to ----
+
+// The cell number of a (pin, chip) element of pin_state, pin_mark or pin_value.
+inline std::int32_t cell_of(const engine_tables& t, pin_table table, int pin, int chip) {
+    const auto nodes = static_cast<std::int32_t>(t.node_state.size());
+    const std::int32_t rows = t.pin_state.chip_count();
+    return nodes + (static_cast<std::int32_t>(table) * rows + chip) * (kMaxPinNumber + 1) + pin;
+}
+
+// A node as the pass reads it: its value, and whether it is settled in this call.
+inline std::int32_t entry_reading(const engine_tables& t, node_entry e) {
+    return static_cast<std::uint16_t>(e.value) | (e.mark == t.pass_mark ? 0x10000 : 0);
+}
+
+// A pin mark as the models read it: taken in this call or not.
+inline constexpr value_code kMarkTaken = 3;
+inline value_code mark_reading(const engine_tables& t, value_code mark) {
+    return mark == t.pass_mark ? kMarkTaken : mark;
+}
+
+inline void put_node(engine_tables& t, int node, node_entry e) {
+    if (static_cast<std::size_t>(static_cast<unsigned>(node)) >= t.node_state.size())
+        detail::fail_node_index(node);
+    node_entry& slot = t.node_state[static_cast<std::size_t>(node)];
+    if (t.recorder != nullptr) t.recorder->writes.emplace_back(node, entry_reading(t, slot));
+    slot = e;
+}
+
+inline void put_pin(engine_tables& t, pin_table table, int pin, int chip, value_code v) {
+    PinArray& cells = table == pin_table::state ? t.pin_state
+                      : table == pin_table::mark ? t.pin_mark
+                                                 : t.pin_value;
+    value_code& slot = cell(cells, pin, chip);
+    if (t.recorder != nullptr)
+        t.recorder->writes.emplace_back(cell_of(t, table, pin, chip),
+                                        table == pin_table::mark ? mark_reading(t, slot) : slot);
+    slot = v;
+}
+
 // The value code seen at a chip pin, resolving its node on demand. A node
 // already settled in this call, which is what most reads find, is answered
 // here, inline, the same whichever pass is running; resolve_input does the rest.
@@ -130,6 +184,25 @@ inline value_code input_value(int pin, int chip) {
 // Dispatch to the chip's model routine; empty for a model it does not know.
 // Mode 0 asks the pin's kind (-2 output, 7 not an output); other modes evaluate.
 std::optional<value_code> eval_pin(int chip, int pin, int mode);
+
+// After a sim call the tables may still be in the shape the next call starts
+// from (marks as call numbers, pass_mark one of them); this turns them into
+// what the pass leaves: marks 3 and 1, pass_mark 3, the trace as it ended.
+// Whatever reads the tables after a call, other than the next call, calls it.
+void complete_tables();
+
+// Whatever writes the tables outside a sim call calls this (after
+// complete_tables): the next call then loads and passes everything.
+void leave_pass_memory();
+
+// How much of the pass this thread's calls ran, for tests and benchmarks.
+struct pass_statistics {
+    long long full_calls = 0;       // calls that loaded and passed everything
+    long long continued_calls = 0;  // calls that passed only what changed
+    long long units_run = 0;        // chips whose share of the pass ran
+    long long units_replayed = 0;   // chips whose share was written again instead
+};
+pass_statistics statistics();
 
 // Builds the catalogue (model_table rows 0..30, model_last 30).
 void init_model_table();

@@ -87,9 +87,9 @@ std::optional<value_code> counter_160(int chip, int asked) {
     const value_code rco = logic_level(in[k160EnableT]) == 1 && count_of(q) == 9 ? kHigh : kLow;
     settle_node(k160Rco, chip, rco);
 
-    for (int k = 0; k < 4; ++k) pin_state(k160Count[k], chip) = q[k];
-    pin_state(k160Rco, chip) = rco;
-    pin_state(k160Clock, chip) = clock;
+    for (int k = 0; k < 4; ++k) store_state(k160Count[k], chip, q[k]);
+    store_state(k160Rco, chip, rco);
+    store_state(k160Clock, chip, clock);
     return asked == k160RcoIndex ? rco : q[asked];
 }
 
@@ -187,9 +187,9 @@ std::optional<value_code> counter_192(int chip, int asked) {
         settle_node(k192Up, chip, up);
         settle_node(k192Down, chip, down);
     }
-    for (int k = 0; k < 6; ++k) pin_state(k192Outputs[k], chip) = out[k];
-    pin_state(k192Up, chip) = up;
-    pin_state(k192Down, chip) = down;
+    for (int k = 0; k < 6; ++k) store_state(k192Outputs[k], chip, out[k]);
+    store_state(k192Up, chip, up);
+    store_state(k192Down, chip, down);
     for (int pin : k192Outputs) mark_node(pin, chip);
     return out[asked];
 }
@@ -238,9 +238,9 @@ count_bits update_4518(const bcd_counter& counter, int chip) {
     for (int k = 0; k < 4; ++k) write_node(counter.outputs[k], chip, out[k]);
     settle_node(counter.clock, chip, clock);
     write_node(counter.enable, chip, enable);
-    for (int k = 0; k < 4; ++k) pin_state(counter.outputs[k], chip) = out[k];
-    pin_state(counter.clock, chip) = clock;
-    pin_state(counter.enable, chip) = enable;
+    for (int k = 0; k < 4; ++k) store_state(counter.outputs[k], chip, out[k]);
+    store_state(counter.clock, chip, clock);
+    store_state(counter.enable, chip, enable);
     for (int pin : counter.outputs) mark_node(pin, chip);
     mark_node(counter.enable, chip);
     return out;

@@ -105,9 +105,9 @@ std::optional<value_code> model_74ls47(int chip, int pin, int mode) {
     // Every evaluation puts the whole digit onto the seven output nodes, so a
     // reader sees the latest decode before the pass has reached each segment
     // pin. The nodes stay unmarked: the pass still settles each one itself.
-    for (int k = 0; k < 7; ++k) node_entry_of(kSegmentPins[k], chip).value = lit[k];
-    const value_code answer = node_entry_of(pin, chip).value;
-    for (int k = 0; k < 7; ++k) pin_state(kSegmentPins[k], chip) = lit[k];
+    for (int k = 0; k < 7; ++k) write_node(kSegmentPins[k], chip, lit[k]);
+    const value_code answer = node_value(pin, chip);
+    for (int k = 0; k < 7; ++k) store_state(kSegmentPins[k], chip, lit[k]);
     return answer;
 }
 
@@ -119,10 +119,9 @@ std::optional<value_code> model_cd4511(int chip, int pin, int mode) {
     constexpr std::array<int, 7> kInputPins{kPinA,           kPinB,        kPinC,       kPinD,
                                             kPinLatchEnable, kPinBlanking, kPinLampTest};
     std::array<value_code, 7> in{};
-    const bool a_settled = node_entry_of(kPinA, chip).mark == pass_mark();
+    const bool a_settled = node_settled(kPinA, chip);
     for (int k = 0; k < 7; ++k)
-        in[k] = a_settled ? node_entry_of(kInputPins[k], chip).value
-                          : input_value(kInputPins[k], chip);
+        in[k] = a_settled ? node_value(kInputPins[k], chip) : input_value(kInputPins[k], chip);
     const auto [a, b, c, d, latch_enable, blanking, lamp_test] = in;
 
     segments lit;
@@ -131,14 +130,14 @@ std::optional<value_code> model_cd4511(int chip, int pin, int mode) {
     } else if (logic_level(lamp_test) == kLow) {
         lit = all_segments(kHigh);
     } else {
-        value_code& latched = pin_state(kLatchedCodeSlot, chip);
         if (logic_level(latch_enable) == kLow) {
             // A code bit is 1 only for a high: an input tied to supply counts
             // as high, an edge event or a floating input as 0.
             auto bit = [](value_code code) { return tied_code(code) == kHigh ? 1 : 0; };
-            latched = static_cast<value_code>(8 * bit(d) + 4 * bit(c) + 2 * bit(b) + bit(a));
+            store_state(kLatchedCodeSlot, chip,
+                        static_cast<value_code>(8 * bit(d) + 4 * bit(c) + 2 * bit(b) + bit(a)));
         }
-        lit = decode(kCmosSegments, latched_code(latched));
+        lit = decode(kCmosSegments, latched_code(pin_state(kLatchedCodeSlot, chip)));
     }
     return lit[segment_index(pin)];
 }

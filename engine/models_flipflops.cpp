@@ -190,17 +190,17 @@ std::optional<value_code> flip_flop_model(const flip_flop_package& package, int 
         // A later rising-edge stage on the same clock node, evaluated further
         // on in this call, sees the edge this one took as code 3.
         write_node(ff.clock, chip, clock);
-        pin_state(ff.data, chip) = d;
+        store_state(ff.data, chip, d);
     } else {
         // J and K in pin order, for the next edge.
         if (ff.data < ff.k)
             sample_inputs(std::array{ff.data, ff.k}, chip);
         else
             sample_inputs(std::array{ff.k, ff.data}, chip);
-        pin_state(ff.not_q, chip) = out.not_q;
+        store_state(ff.not_q, chip, out.not_q);
     }
-    pin_state(ff.q, chip) = out.q;
-    pin_state(ff.clock, chip) = clock;
+    store_state(ff.q, chip, out.q);
+    store_state(ff.clock, chip, clock);
     return pin == ff.q ? out.q : out.not_q;
 }
 

@@ -75,7 +75,7 @@ std::optional<value_code> gate_model(const gate_package& package, int chip, int 
     std::array<value_code, 8> level{};
     for (int k = 0; k < gate->input_count; ++k) level[k] = level_of(gate->inputs[k], chip);
     const value_code out = combine(package.function, level, gate->input_count, gate->first_group);
-    pin_state(pin, chip) = out;
+    store_state(pin, chip, out);
     return out;
 }
 

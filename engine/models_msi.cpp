@@ -37,7 +37,7 @@ std::optional<value_code> answer_before_computing(const package& chip_package, i
 }
 
 value_code store(int pin, int chip, value_code answer) {
-    pin_state(pin, chip) = answer;
+    store_state(pin, chip, answer);
     return answer;
 }
 

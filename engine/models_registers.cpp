@@ -76,8 +76,8 @@ std::optional<value_code> register_194(int chip, int asked) {
     for (int k = 0; k < 4; ++k) settle_node(k194Outputs[k], chip, q[k]);
     settle_node(k194Clock, chip, clock);
     sample_inputs(k194Sampled, chip);
-    for (int k = 0; k < 4; ++k) pin_state(k194Outputs[k], chip) = q[k];
-    pin_state(k194Clock, chip) = clock;
+    for (int k = 0; k < 4; ++k) store_state(k194Outputs[k], chip, q[k]);
+    store_state(k194Clock, chip, clock);
     return q[asked];
 }
 
@@ -126,10 +126,10 @@ std::optional<value_code> register_273(int chip, int asked) {
     for (int k = 0; k < 8; ++k) d[k] = input_value(k273Data[k], chip);
     for (int k = 0; k < 8; ++k) {
         write_node(k273Data[k], chip, d[k]);
-        pin_state(k273Data[k], chip) = d[k];
-        pin_state(k273Outputs[k], chip) = q[k];
+        store_state(k273Data[k], chip, d[k]);
+        store_state(k273Outputs[k], chip, q[k]);
     }
-    pin_state(k273Clock, chip) = clock;
+    store_state(k273Clock, chip, clock);
     return q[asked];
 }
 

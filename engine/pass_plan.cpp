@@ -56,8 +56,10 @@ void pass_plan::build(const engine_tables& t) {
     pin_nodes_.assign(pin_column(t.pin_node, 1), pin_column(t.pin_node, 1) + chips * kPinRows);
     steps_.clear();
     off_pass_pins_.clear();
+    first_steps_.assign(chips + 2, 0);
 
     for (int chip = 1; chip <= chips; ++chip) {
+        first_steps_[chip] = static_cast<int>(steps_.size());
         const chip_info_row& info = t.chip_info[chip];
         names_[chip] = info.name;
         pin_counts_[chip] = info.pin_count;
@@ -80,6 +82,8 @@ void pass_plan::build(const engine_tables& t) {
                 off_pass_pins_.push_back({static_cast<std::int16_t>(chip), static_cast<std::int16_t>(pin), node});
         }
     }
+
+    first_steps_[chips + 1] = static_cast<int>(steps_.size());
 
     // The outputs of each node, grouped by node and in pass order within a
     // node. A node outside 0..M is never looked up (reading it fails first),

@@ -62,6 +62,8 @@ public:
 
     model_routine routine(int chip) const { return routines_[chip]; }
     const std::vector<pass_step>& steps() const { return steps_; }
+    // A chip's pins among the steps: steps()[first_step_of(chip), first_step_of(chip + 1)).
+    int first_step_of(int chip) const { return first_steps_[chip]; }
     const std::vector<off_pass_pin>& off_pass_pins() const { return off_pass_pins_; }
 
     // The outputs of all nodes, grouped by node; an output's place in this
@@ -84,6 +86,7 @@ private:
     std::vector<std::int16_t> catalogue_pins_;  // chips 0..N
     std::vector<model_routine> routines_;       // chips 0..N
     std::vector<pass_step> steps_;
+    std::vector<int> first_steps_;  // chips 0..N+1
     std::vector<off_pass_pin> off_pass_pins_;
     std::vector<int> outputs_begin_;  // nodes 0..M+1: where each node's outputs start
     std::vector<pin_ref> node_outputs_;

@@ -43,18 +43,8 @@ inline bool clocked_this_call(int clock_pin, int chip) {
 
 inline bool take_clock(int clock_pin, int chip) {
     if (clocked_this_call(clock_pin, chip)) return false;
-    pin_mark(clock_pin, chip) = pass_mark();
+    set_pin_mark(clock_pin, chip, pass_mark());
     return true;
-}
-
-inline bool node_settled(int pin, int chip) { return node_entry_of(pin, chip).mark == pass_mark(); }
-inline value_code node_value(int pin, int chip) { return node_entry_of(pin, chip).value; }
-inline void write_node(int pin, int chip, value_code value) { node_entry_of(pin, chip).value = value; }
-inline void mark_node(int pin, int chip) { node_entry_of(pin, chip).mark = pass_mark(); }
-
-inline void settle_node(int pin, int chip, value_code value) {
-    write_node(pin, chip, value);
-    mark_node(pin, chip);
 }
 
 // Synchronous inputs are sampled before the edge, as a real chip samples them
@@ -68,7 +58,7 @@ template <std::size_t N>
 std::array<value_code, N> sample_inputs(const std::array<int, N>& pins, int chip) {
     std::array<value_code, N> read{};
     for (std::size_t k = 0; k < N; ++k) read[k] = input_value(pins[k], chip);
-    for (std::size_t k = 0; k < N; ++k) pin_state(pins[k], chip) = read[k];
+    for (std::size_t k = 0; k < N; ++k) store_state(pins[k], chip, read[k]);
     return read;
 }
 

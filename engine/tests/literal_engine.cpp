@@ -123,19 +123,25 @@ value_code literal_input_value(int pin, int chip) {
     return kFloating;
 }
 
-// The models read their inputs through input_value; while this pass runs,
-// that resolves them here.
-class literal_inputs {
+// While this pass runs the models work on its own tables, and read their
+// inputs through input_value, which resolves them here.
+class on_literal_tables {
 public:
-    literal_inputs() : previous_(tables().input_resolver) {
+    on_literal_tables() : previous_(detail::current_tables) {
+        tables();  // the library's tables exist before they are set aside
+        previous_ = detail::current_tables;
+        detail::current_tables = &literal_tables();
         tables().input_resolver = literal_input_value;
     }
-    ~literal_inputs() { tables().input_resolver = previous_; }
-    literal_inputs(const literal_inputs&) = delete;
-    literal_inputs& operator=(const literal_inputs&) = delete;
+    ~on_literal_tables() {
+        tables().input_resolver = nullptr;
+        detail::current_tables = previous_;
+    }
+    on_literal_tables(const on_literal_tables&) = delete;
+    on_literal_tables& operator=(const on_literal_tables&) = delete;
 
 private:
-    value_code (*previous_)(int, int);
+    engine_tables* previous_;
 };
 
 void run_literal_pass() {
@@ -163,8 +169,13 @@ void run_literal_pass() {
 
 }  // namespace
 
+engine_tables& literal_tables() {
+    static thread_local engine_tables storage;
+    return storage;
+}
+
 void literal_pass() {
-    const literal_inputs scope;
+    const on_literal_tables scope;
     run_literal_pass();
 }
 
@@ -172,6 +183,7 @@ std::int16_t literal_sim(std::int16_t chip_number, std::int16_t max_node_number,
                          const std::vector<std::string>& chip_model, PinArray& chip_pin_number,
                          const std::vector<value_code>& v_node_in, std::vector<value_code>& v_node,
                          PinArray& v_chip_pin, bool& new_circuit) {
+    const on_literal_tables scope;
     engine_tables& t = tables();
     const int chips = chip_number;
     const int nodes = max_node_number;
@@ -217,7 +229,7 @@ std::int16_t literal_sim(std::int16_t chip_number, std::int16_t max_node_number,
         for (int p = 0; p <= kMaxPinNumber; ++p) t.pin_mark(p, i) = kOutputPin;
     }
 
-    literal_pass();
+    run_literal_pass();
 
     for (int n = 0; n <= nodes; ++n) checked(v_node, n, "v_node") = t.node_state[n].value;
     for (int i = 0; i <= chips; ++i) {

@@ -9,9 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "engine_tables.h"
 #include "shuzhi.h"
 
 namespace lgsim::testing {
+
+// The literal pass works on tables of its own, so that the library's pass
+// and its memory of earlier calls are left alone.
+engine_tables& literal_tables();
 
 // Takes the arguments of shuzhi::sim and gives the same results.
 std::int16_t literal_sim(std::int16_t chip_number, std::int16_t max_node_number,
@@ -19,7 +24,7 @@ std::int16_t literal_sim(std::int16_t chip_number, std::int16_t max_node_number,
                          const std::vector<value_code>& v_node_in, std::vector<value_code>& v_node,
                          PinArray& v_chip_pin, bool& new_circuit);
 
-// The pass alone, over the tables as they stand, like shuzhi::VcalIcAll.
+// The pass alone, over the literal tables as they stand, like shuzhi::VcalIcAll.
 void literal_pass();
 
 }  // namespace lgsim::testing

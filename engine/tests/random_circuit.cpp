@@ -54,7 +54,7 @@ void apply_edits(const std::vector<edit>& edits, sim_arguments& a) {
     }
 }
 
-random_circuit::random_circuit(std::uint32_t seed) : rng_(seed) {
+random_circuit::random_circuit(std::uint32_t seed, bool quiet) : rng_(seed), quiet_(quiet) {
     ensure_node(start_, node_count_++);  // node 0
     auto driven_node = [this](value_code code) {
         const int n = node_count_++;
@@ -132,9 +132,10 @@ std::vector<edit> random_circuit::next_call() {
         level_[node] = code;
         edits.push_back(edit::drive(node, code));
     };
-    for (int clock : clocks_) drive(clock, level_[clock] == kLow ? kHigh : kLow);
+    for (int clock : clocks_)
+        if (!quiet_ || chance(30)) drive(clock, level_[clock] == kLow ? kHigh : kLow);
     for (int sw : switches_)
-        if (chance(15)) drive(sw, level_[sw] == kLow ? kHigh : kLow);
+        if (chance(quiet_ ? 4 : 15)) drive(sw, level_[sw] == kLow ? kHigh : kLow);
     // A pulse button drives its edge code for the call of the press or the release only.
     for (int pulse : pulses_) {
         switch (level_[pulse]) {
@@ -148,8 +149,8 @@ std::vector<edit> random_circuit::next_call() {
             break;
         }
     }
-    if (chance(5)) drive(shared_[below(shared_.size())], kAnyCode[below(kAnyCode.size())]);
-    if (chance(10)) {
+    if (chance(quiet_ ? 2 : 5)) drive(shared_[below(shared_.size())], kAnyCode[below(kAnyCode.size())]);
+    if (chance(quiet_ ? 3 : 10)) {
         const int n = below(node_count_);
         edits.push_back(edit::node_value(n, kAnyCode[below(kAnyCode.size())]));
     }

@@ -57,7 +57,9 @@ void apply_edits(const std::vector<edit>& edits, sim_arguments& a);
 
 class random_circuit {
 public:
-    explicit random_circuit(std::uint32_t seed);
+    // A quiet circuit changes its inputs in only some calls: its clocks and
+    // switches mostly stand still, as a bench's do between ticks.
+    explicit random_circuit(std::uint32_t seed, bool quiet = false);
 
     const sim_arguments& start() const { return start_; }
     // What the caller changes before the next call.
@@ -71,6 +73,7 @@ private:
     int below(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
 
     std::mt19937 rng_;
+    bool quiet_ = false;
     sim_arguments start_;
     int node_count_ = 0;  // nodes 0..node_count_ - 1 exist, in the start or through later edits
     int supply_ = 0;

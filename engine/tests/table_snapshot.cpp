@@ -71,7 +71,12 @@ std::string scalar_difference(const char* what, int a, int b) {
 
 }  // namespace
 
-table_snapshot snapshot_tables() { return {tables()}; }
+table_snapshot snapshot_tables() {
+    complete_tables();
+    return {tables()};
+}
+
+table_snapshot snapshot_of(const engine_tables& t) { return {t}; }
 
 std::string first_difference(const table_snapshot& sa, const table_snapshot& sb) {
     const engine_tables& a = sa.tables;

@@ -15,7 +15,9 @@ struct table_snapshot {
     engine_tables tables;  // the whole set, with the catalogue and the trace
 };
 
+// The library's tables, as a pass leaves them.
 table_snapshot snapshot_tables();
+table_snapshot snapshot_of(const engine_tables& t);
 
 // Empty when the two are alike.
 std::string first_difference(const table_snapshot& a, const table_snapshot& b);

@@ -1,0 +1,412 @@
+#include "pass_memo.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace lgsim {
+
+namespace {
+
+constexpr int kPinRows = kMaxPinNumber + 1;
+
+// Marks are call numbers from here up; 1 (unsettled) and 3 (settled, as the
+// plain pass leaves it) are never one.
+constexpr value_code kFirstEpoch = 8;
+constexpr value_code kLastEpoch = 32000;
+constexpr value_code kUnsettled = 1;
+
+std::int32_t value_part(std::int32_t entry_reading) {
+    return static_cast<value_code>(static_cast<std::uint16_t>(entry_reading & 0xFFFF));
+}
+
+bool same_column(const PinArray& a, int chip_a, const PinArray& b, int chip_b) {
+    return std::memcmp(a.data() + static_cast<std::size_t>(chip_a) * kPinRows,
+                       b.data() + static_cast<std::size_t>(chip_b) * kPinRows,
+                       sizeof(value_code) * kPinRows) == 0;
+}
+
+void add_sorted(std::vector<int>& list, int unit) {
+    const auto at = std::lower_bound(list.begin(), list.end(), unit);
+    if (at == list.end() || *at != unit) list.insert(at, unit);
+}
+
+void remove_sorted(std::vector<int>& list, int unit) {
+    const auto at = std::lower_bound(list.begin(), list.end(), unit);
+    if (at != list.end() && *at == unit) list.erase(at);
+}
+
+}  // namespace
+
+// ---- Cells ----
+
+std::int32_t pass_memo::reading(const engine_tables& t, std::int32_t cell) const {
+    if (cell < nodes_) return entry_reading(t, t.node_state[static_cast<std::size_t>(cell)]);
+    const std::int32_t per_table = rows_ * kPinRows;
+    const std::int32_t index = cell - nodes_;
+    if (index < per_table) return t.pin_state.data()[index];
+    if (index < 2 * per_table) return mark_reading(t, t.pin_mark.data()[index - per_table]);
+    return t.pin_value.data()[index - 2 * per_table];
+}
+
+void pass_memo::write_reading(engine_tables& t, std::int32_t cell, std::int32_t value) const {
+    if (cell < nodes_) {
+        const value_code mark = (value & 0x10000) != 0 ? t.pass_mark : kUnsettled;
+        t.node_state[static_cast<std::size_t>(cell)] = {static_cast<value_code>(value_part(value)), mark};
+        return;
+    }
+    const std::int32_t per_table = rows_ * kPinRows;
+    const std::int32_t index = cell - nodes_;
+    if (index < per_table) {
+        t.pin_state.data()[index] = static_cast<value_code>(value);
+    } else if (index < 2 * per_table) {
+        t.pin_mark.data()[index - per_table] = value == kMarkTaken ? t.pass_mark : static_cast<value_code>(value);
+    } else {
+        t.pin_value.data()[index - 2 * per_table] = static_cast<value_code>(value);
+    }
+}
+
+void pass_memo::note_change(std::int32_t cell, std::int32_t before) {
+    if (changed_[static_cast<std::size_t>(cell)] == call_stamp_) return;
+    changed_[static_cast<std::size_t>(cell)] = call_stamp_;
+    start_[static_cast<std::size_t>(cell)] = before;
+    changed_cells_.push_back(cell);
+}
+
+// Every later unit that reaches the cell must run: it may read what differs.
+void pass_memo::reach_later_units(const engine_tables& t, std::int32_t cell, int after_unit) {
+    const std::vector<int>* units = nullptr;
+    if (cell < nodes_) {
+        units = &node_units_[static_cast<std::size_t>(cell)];
+    } else {
+        const std::int32_t per_table = rows_ * kPinRows;
+        const std::int32_t index = (cell - nodes_) % per_table;
+        const int chip = index / kPinRows;
+        if ((cell - nodes_) / per_table == static_cast<std::int32_t>(pin_table::value)) {
+            // A pin value is read by the other outputs on its node.
+            const int node = t.pin_node.data()[index];
+            if (node >= 0 && node < nodes_) units = &node_units_[static_cast<std::size_t>(node)];
+        } else if (chip >= 0 && chip < static_cast<int>(chip_units_.size())) {
+            units = &chip_units_[static_cast<std::size_t>(chip)];
+        }
+    }
+    if (units == nullptr) return;
+    for (auto it = std::upper_bound(units->begin(), units->end(), after_unit); it != units->end(); ++it)
+        dirty_[static_cast<std::size_t>(*it)] = 1;
+}
+
+// The cell now differs from the previous call, which had `previous` here.
+void pass_memo::deviate(const engine_tables& t, std::int32_t cell, std::int32_t previous, int after_unit) {
+    const auto c = static_cast<std::size_t>(cell);
+    const bool already = deviant_[c] == call_stamp_;
+    deviant_[c] = call_stamp_;
+    previous_[c] = previous;
+    if (!already) reach_later_units(t, cell, after_unit);
+}
+
+// ---- Starting a call ----
+
+void pass_memo::size_tables(const engine_tables& t, const pass_plan& plan) {
+    chips_ = t.chip_count;
+    nodes_ = static_cast<int>(t.node_state.size());
+    rows_ = t.pin_state.chip_count();
+    const std::size_t cells = static_cast<std::size_t>(nodes_) + 3u * static_cast<std::size_t>(rows_) * kPinRows;
+    for (auto* v : {&seen_, &old_seen_, &deviant_, &changed_}) v->assign(cells, 0);
+    for (auto* v : {&old_after_, &previous_, &start_}) v->assign(cells, 0);
+    unit_stamp_ = call_stamp_ = 0;
+    units_.assign(static_cast<std::size_t>(chips_) + 1, unit_record{});
+    dirty_.assign(static_cast<std::size_t>(chips_) + 1, 0);
+    node_units_.assign(static_cast<std::size_t>(nodes_), {});
+    chip_units_.assign(static_cast<std::size_t>(chips_) + 1, {});
+    chip_nodes_.assign(static_cast<std::size_t>(chips_) + 1, {});
+    for (int chip = 1; chip <= chips_; ++chip) {
+        std::vector<std::int32_t>& nodes = chip_nodes_[static_cast<std::size_t>(chip)];
+        for (int pin = 0; pin < kPinRows; ++pin) nodes.push_back(t.pin_node(pin, chip));
+        std::sort(nodes.begin(), nodes.end());
+        nodes.erase(std::unique(nodes.begin(), nodes.end()), nodes.end());
+    }
+    (void)plan;
+    net_changes_.clear();
+    marks_taken_.clear();
+}
+
+void pass_memo::next_epoch(engine_tables& t) {
+    value_code epoch = t.pass_mark;
+    epoch = epoch < kFirstEpoch || epoch >= kLastEpoch ? kFirstEpoch : static_cast<value_code>(epoch + 1);
+    if (epoch == kFirstEpoch) {
+        // Numbers come round again: no mark may still hold one.
+        for (node_entry& e : t.node_state)
+            if (e.mark >= kFirstEpoch) e.mark = kUnsettled;
+    }
+    t.pass_mark = epoch;
+}
+
+void pass_memo::begin_full_call(engine_tables& t, const pass_plan& plan, const std::vector<std::string>& chip_model) {
+    ++statistics_.full_calls;
+    full_ = true;
+    complete_ = false;
+    ready_ = false;
+    // The trace lists a call leaves when nothing in it grows them are the ones it found.
+    carried_trace_.chip = t.trace_chip;
+    carried_trace_.pin = t.trace_pin;
+    carried_trace_.value = t.trace_value;
+    size_tables(t, plan);
+    names_.assign(chip_model.begin(), chip_model.begin() + std::min<std::size_t>(chip_model.size(), chips_ + 1u));
+    next_epoch(t);
+    ++call_stamp_;
+    changed_cells_.clear();
+    off_pass_start_.clear();
+    for (const off_pass_pin& p : plan.off_pass_pins())
+        off_pass_start_.emplace_back(static_cast<std::size_t>(p.chip) * kPinRows + p.pin,
+                                     t.pin_value(p.pin, p.chip));
+    node0_start_ = t.node_state[0].value;
+}
+
+bool pass_memo::continues(const engine_tables& t, int chips, int nodes, const std::vector<std::string>& chip_model,
+                          const PinArray& chip_pin_number, const std::vector<value_code>& v_node_in,
+                          const std::vector<value_code>& v_node, const PinArray& v_chip_pin) const {
+    if (!ready_ || chips != chips_ || nodes + 1 != nodes_ || t.chip_count != chips) return false;
+    if (static_cast<int>(v_node_in.size()) <= nodes || static_cast<int>(v_node.size()) <= nodes ||
+        static_cast<int>(chip_model.size()) <= chips)
+        return false;
+    if (chip_pin_number.pin_count() != kPinRows || v_chip_pin.pin_count() != kPinRows ||
+        chip_pin_number.chip_count() <= chips || v_chip_pin.chip_count() <= chips)
+        return false;
+    for (int chip = 1; chip <= chips; ++chip)
+        if (chip_model[chip] != names_[chip]) return false;
+    // The same nodes on the same pins: then they all lie within the node table.
+    return std::memcmp(chip_pin_number.data() + kPinRows, t.pin_node.data() + kPinRows,
+                       sizeof(value_code) * kPinRows * static_cast<std::size_t>(chips)) == 0;
+}
+
+void pass_memo::begin_continued_call(engine_tables& t, const pass_plan& plan,
+                                     const std::vector<value_code>& v_node_in,
+                                     const std::vector<value_code>& v_node, const PinArray& v_chip_pin) {
+    ++statistics_.continued_calls;
+    full_ = false;
+    complete_ = false;
+    next_epoch(t);
+    ++call_stamp_;
+    changed_cells_.clear();
+    std::fill(dirty_.begin(), dirty_.end(), 0);
+    for (std::int32_t cell : marks_taken_) write_reading(t, cell, kOutputPin);
+
+    // Where the previous call changed a node value or a pin state, it started
+    // from something else than it left.
+    const std::uint32_t stamp = ++unit_stamp_;
+    for (const auto& [cell, start] : net_changes_) {
+        old_seen_[static_cast<std::size_t>(cell)] = stamp;
+        old_after_[static_cast<std::size_t>(cell)] = start;
+    }
+    const auto previous_start = [&](std::int32_t cell, std::int32_t now) {
+        const auto c = static_cast<std::size_t>(cell);
+        return old_seen_[c] == stamp ? old_after_[c] : now;
+    };
+
+    // Drives, node values and pin states that differ from the previous call's
+    // start. Nodes start unsettled in every call, so a node reads its value.
+    for (int n = 0; n < nodes_; ++n) {
+        if (v_node_in[n] != t.node_in[n]) {
+            t.node_in[n] = v_node_in[n];
+            reach_later_units(t, n, 0);
+        }
+        node_entry& e = t.node_state[static_cast<std::size_t>(n)];
+        const std::int32_t start_then = previous_start(n, static_cast<std::uint16_t>(e.value));
+        e.value = v_node[n];
+        if (static_cast<std::uint16_t>(v_node[n]) != start_then) deviate(t, n, start_then, 0);
+    }
+    for (int chip = 1; chip <= chips_; ++chip) {
+        if (same_column(v_chip_pin, chip, t.pin_state, chip)) continue;
+        for (int pin = 0; pin < kPinRows; ++pin) {
+            value_code& now = t.pin_state(pin, chip);
+            const value_code given = v_chip_pin(pin, chip);
+            if (given == now) continue;
+            const std::int32_t cell = cell_of(t, pin_table::state, pin, chip);
+            const std::int32_t start_then = previous_start(cell, now);
+            now = given;
+            if (given != start_then) deviate(t, cell, start_then, 0);
+        }
+    }
+    for (const auto& [cell, start] : net_changes_) {
+        if (cell < nodes_) continue;  // every node was compared above
+        if (reading(t, cell) != start) deviate(t, cell, start, 0);
+    }
+
+    off_pass_start_.clear();
+    for (const off_pass_pin& p : plan.off_pass_pins())
+        off_pass_start_.emplace_back(static_cast<std::size_t>(p.chip) * kPinRows + p.pin,
+                                     t.node_state[static_cast<std::size_t>(p.node)].value);
+    node0_start_ = t.node_state[0].value;
+}
+
+// ---- Units ----
+
+void pass_memo::replay(engine_tables& t, int chip) {
+    ++statistics_.units_replayed;
+    for (const effect& e : units_[static_cast<std::size_t>(chip)].effects) {
+        note_change(e.cell, e.before);
+        write_reading(t, e.cell, e.after);
+    }
+}
+
+write_recorder& pass_memo::start_unit(int chip) {
+    ++statistics_.units_run;
+    recorder_.writes.clear();
+    recorder_.chips.clear();
+    recorder_.chips.push_back(static_cast<std::int16_t>(chip));
+    return recorder_;
+}
+
+void pass_memo::index_unit(int chip, bool add) {
+    const unit_record& u = units_[static_cast<std::size_t>(chip)];
+    for (std::int16_t c : u.chips)
+        add ? add_sorted(chip_units_[static_cast<std::size_t>(c)], chip)
+            : remove_sorted(chip_units_[static_cast<std::size_t>(c)], chip);
+    for (std::int32_t n : u.nodes)
+        if (n >= 0 && n < nodes_)
+            add ? add_sorted(node_units_[static_cast<std::size_t>(n)], chip)
+                : remove_sorted(node_units_[static_cast<std::size_t>(n)], chip);
+}
+
+void pass_memo::finish_unit(engine_tables& t, const pass_plan& plan, int chip, bool appended_to_trace) {
+    (void)plan;
+    unit_record& u = units_[static_cast<std::size_t>(chip)];
+    const std::uint32_t stamp = ++unit_stamp_;
+
+    // The unit's first write of each cell holds the cell's reading before it.
+    fresh_.clear();
+    for (const auto& [cell, before] : recorder_.writes) {
+        if (seen_[static_cast<std::size_t>(cell)] == stamp) continue;
+        seen_[static_cast<std::size_t>(cell)] = stamp;
+        fresh_.push_back({cell, before, reading(t, cell)});
+    }
+
+    if (!full_) {
+        // Cells the unit changed, now or in the previous call, may now differ
+        // from the previous call after it.
+        for (const effect& e : u.effects) {
+            old_seen_[static_cast<std::size_t>(e.cell)] = stamp;
+            old_after_[static_cast<std::size_t>(e.cell)] = e.after;
+        }
+        const auto settle_deviation = [&](std::int32_t cell, std::int32_t before_now) {
+            const auto c = static_cast<std::size_t>(cell);
+            const std::int32_t before_then = deviant_[c] == call_stamp_ ? previous_[c] : before_now;
+            const std::int32_t after_then = old_seen_[c] == stamp ? old_after_[c] : before_then;
+            const std::int32_t after_now = reading(t, cell);
+            if (after_now != after_then)
+                deviate(t, cell, after_then, chip);
+            else
+                deviant_[c] = 0;
+        };
+        for (const effect& e : fresh_) settle_deviation(e.cell, e.before);
+        for (const effect& e : u.effects)
+            if (seen_[static_cast<std::size_t>(e.cell)] != stamp) settle_deviation(e.cell, reading(t, e.cell));
+    }
+
+    u.effects.clear();
+    for (const effect& e : fresh_) {
+        if (e.after == e.before) continue;
+        u.effects.push_back(e);
+        note_change(e.cell, e.before);
+    }
+
+    // The chips it reached, and their nodes.
+    std::vector<std::int16_t> chips = recorder_.chips;
+    std::sort(chips.begin(), chips.end());
+    chips.erase(std::unique(chips.begin(), chips.end()), chips.end());
+    if (full_ || chips != u.chips) {
+        if (!full_) index_unit(chip, false);
+        u.chips = std::move(chips);
+        u.nodes.clear();
+        for (std::int16_t c : u.chips) {
+            const auto& nodes = chip_nodes_[static_cast<std::size_t>(c)];
+            u.nodes.insert(u.nodes.end(), nodes.begin(), nodes.end());
+        }
+        std::sort(u.nodes.begin(), u.nodes.end());
+        u.nodes.erase(std::unique(u.nodes.begin(), u.nodes.end()), u.nodes.end());
+        index_unit(chip, true);
+    }
+
+    u.appended = appended_to_trace;
+    if (appended_to_trace) {
+        u.trace.chip = t.trace_chip;
+        u.trace.pin = t.trace_pin;
+        u.trace.value = t.trace_value;
+    }
+    u.last_depth = t.trace_depth;
+    u.last_cleared = t.cleared_drivers;
+}
+
+// ---- Ending a call ----
+
+void pass_memo::write_back(const engine_tables& t, std::vector<value_code>& v_node, PinArray& v_chip_pin) {
+    for (std::int32_t cell : changed_cells_) {
+        if (cell < nodes_) {
+            v_node[static_cast<std::size_t>(cell)] = t.node_state[static_cast<std::size_t>(cell)].value;
+            continue;
+        }
+        const std::int32_t index = cell - nodes_;
+        if (index >= rows_ * kPinRows) continue;  // marks and pin values are not results
+        const int pin = index % kPinRows;
+        if (pin >= 1) v_chip_pin.data()[index] = t.pin_state.data()[index];
+    }
+}
+
+void pass_memo::end_call(const engine_tables& t) {
+    net_changes_.clear();
+    marks_taken_.clear();
+    const std::int32_t per_table = rows_ * kPinRows;
+    for (std::int32_t cell : changed_cells_) {
+        const auto c = static_cast<std::size_t>(cell);
+        const std::int32_t now = reading(t, cell);
+        if (cell < nodes_) {
+            if (value_part(now) != value_part(start_[c]))
+                net_changes_.emplace_back(cell, static_cast<std::uint16_t>(value_part(start_[c])));
+        } else if (cell - nodes_ < per_table) {
+            if (now != start_[c]) net_changes_.emplace_back(cell, start_[c]);
+        } else if (cell - nodes_ < 2 * per_table) {
+            if (now != kOutputPin) marks_taken_.push_back(cell);
+        }
+    }
+    // The trace lists this call leaves: those of its last unit that grew them.
+    for (int chip = chips_; chip >= 1; --chip) {
+        const unit_record& u = units_[static_cast<std::size_t>(chip)];
+        if (!u.appended) continue;
+        carried_trace_.chip.assign(u.trace.chip.begin(), u.trace.chip.end());
+        carried_trace_.pin.assign(u.trace.pin.begin(), u.trace.pin.end());
+        carried_trace_.value.assign(u.trace.value.begin(), u.trace.value.end());
+        break;
+    }
+    ready_ = chips_ >= 1 && chips_ <= kMostChips;
+}
+
+void pass_memo::complete(engine_tables& t) {
+    if (complete_) return;
+    complete_ = true;
+    for (node_entry& e : t.node_state) e.mark = e.mark == t.pass_mark ? kMarkTaken : kUnsettled;
+    value_code* marks = t.pin_mark.data();
+    for (std::size_t k = 0; k < static_cast<std::size_t>(rows_) * kPinRows; ++k)
+        if (marks[k] == t.pass_mark) marks[k] = kMarkTaken;
+    t.pass_mark = kMarkTaken;
+    for (int chip = 1; chip <= chips_; ++chip) {
+        const int visited = t.chip_info[static_cast<std::size_t>(chip)].pin_count;
+        for (int pin = 0; pin < kPinRows; ++pin)
+            if ((pin < 1 || pin > visited) && t.pin_node(pin, chip) == 0) t.pin_value(pin, chip) = node0_start_;
+    }
+    for (const auto& [index, code] : off_pass_start_) t.pin_value.data()[index] = code;
+
+    t.trace_chip = carried_trace_.chip;
+    t.trace_pin = carried_trace_.pin;
+    t.trace_value = carried_trace_.value;
+    t.trace_depth = 0;
+    t.cleared_drivers.clear();
+    for (int chip = chips_; chip >= 1; --chip) {
+        // The last unit with steps left the depth and the cleared drivers.
+        if (t.chip_info[static_cast<std::size_t>(chip)].pin_count < 1) continue;
+        const unit_record& u = units_[static_cast<std::size_t>(chip)];
+        t.trace_depth = u.last_depth;
+        t.cleared_drivers = u.last_cleared;
+        break;
+    }
+}
+
+}  // namespace lgsim
