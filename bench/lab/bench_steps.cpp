@@ -1,10 +1,10 @@
-#include "cirtool_steps.h"
+#include "bench_steps.h"
 
 #include <QStringList>
 
 #include "display_geometry.h"
 
-namespace cirtool {
+namespace lab {
 
 namespace {
 
@@ -119,4 +119,4 @@ void perform(const step& s, bench::bench_model& bench, std::ostream& out) {
     }
 }
 
-}  // namespace cirtool
+}  // namespace lab

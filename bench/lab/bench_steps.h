@@ -1,6 +1,7 @@
-// The steps of `cirtool run`: one command-line argument each, such as
-// "power on", "switch 3 1", "tick 10", "pulse 0", "leds", "point 15 12",
-// "display 3" (the segments a to g and the point of display chip 3).
+// Steps on the bench, as `cirtool run` takes them (one argument each) and lab
+// sheets write them (one "> STEP" line each): "power on", "switch 3 1",
+// "tick 10", "pulse 0", "leds", "point 15 12", "display 3" (the segments a to
+// g and the point of display chip 3).
 #pragma once
 
 #include <optional>
@@ -10,7 +11,7 @@
 
 #include "bench_model.h"
 
-namespace cirtool {
+namespace lab {
 
 enum class step_kind { power, toggle_switch, tick, press, release, pulse, leds, digits, point, pin, display };
 
@@ -26,4 +27,4 @@ std::optional<step> parse_step(const QString& text);
 // Performs a step on the bench; reading steps print one line.
 void perform(const step& s, bench::bench_model& bench, std::ostream& out);
 
-}  // namespace cirtool
+}  // namespace lab

@@ -4,7 +4,7 @@
 
 #include "board_geometry.h"
 
-namespace cirtool {
+namespace lab {
 
 namespace {
 
@@ -73,4 +73,4 @@ void perform(const instrument_step& s, bench::bench_model& bench, bench::instrum
     }
 }
 
-}  // namespace cirtool
+}  // namespace lab

@@ -1,5 +1,5 @@
-// The instrument steps of `cirtool run`: probes set down on points, a meter
-// reading and a capture run, each as one command-line argument:
+// The instrument steps of `cirtool run` and lab sheets: probes set down on
+// points, a meter reading and a capture run:
 //   "probe K R C"     meter probe K (0 red, 1 black) set down on point R C,
 //                     or away from every point with R C = -1 -1
 //   "measure volts"   one measuring tick on a voltage range; prints "meter V"
@@ -17,7 +17,7 @@
 
 #include "instruments.h"
 
-namespace cirtool {
+namespace lab {
 
 enum class instrument_step_kind { meter_probe, measure, scope_probe, capture };
 
@@ -34,4 +34,4 @@ std::optional<instrument_step> parse_instrument_step(const QString& text);
 
 void perform(const instrument_step& s, bench::bench_model& bench, bench::instruments& tools, std::ostream& out);
 
-}  // namespace cirtool
+}  // namespace lab
