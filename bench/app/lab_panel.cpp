@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <chrono>
 
 #include "lab_messages.h"
@@ -21,8 +22,10 @@ namespace {
 // A check in the window stops after this long: a sheet that ticks for ever
 // must not leave the button waiting.
 constexpr std::chrono::seconds kWindowTimeLimit{60};
+constexpr int kPreferredWidth = 620;
 
-enum column { kItem, kExpected, kGot, kOutcome, kColumns };
+// The outcome comes first, where a narrow panel still shows it.
+enum column { kOutcome, kItem, kExpected, kGot, kColumns };
 
 const QColor kPassColour(20, 120, 40);
 const QColor kFailColour(190, 30, 30);
@@ -57,11 +60,10 @@ lab_panel::lab_panel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     instructions_->setWordWrap(true);
     instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     instructions_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* instructions_area = new QScrollArea(this);
-    instructions_area->setWidget(instructions_);
-    instructions_area->setWidgetResizable(true);
-    instructions_area->setFrameShape(QFrame::NoFrame);
-    instructions_area->setMaximumHeight(220);
+    instructions_area_ = new QScrollArea(this);
+    instructions_area_->setWidget(instructions_);
+    instructions_area_->setWidgetResizable(true);
+    instructions_area_->setFrameShape(QFrame::NoFrame);
 
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("lab_message"));
@@ -82,8 +84,9 @@ lab_panel::lab_panel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     rows_ = new QTableWidget(0, kColumns, this);
     rows_->setObjectName(QStringLiteral("lab_rows"));
     rows_->setHorizontalHeaderLabels(
-        {QStringLiteral("检查项"), QStringLiteral("应为"), QStringLiteral("实际"), QStringLiteral("结果")});
+        {QStringLiteral("结果"), QStringLiteral("检查项"), QStringLiteral("应为"), QStringLiteral("实际")});
     rows_->verticalHeader()->hide();
+    rows_->verticalHeader()->setDefaultSectionSize(rows_->fontMetrics().height() + 6);
     rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
     rows_->setSelectionMode(QAbstractItemView::SingleSelection);
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -99,18 +102,33 @@ lab_panel::lab_panel(QWidget* owner) : QWidget(owner, Qt::Tool) {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title_);
-    layout->addWidget(instructions_area);
+    layout->addWidget(instructions_area_);
     layout->addWidget(message_);
     layout->addLayout(buttons);
     layout->addWidget(rows_, 1);
     layout->addWidget(summary_);
-    resize(460, 560);
+    resize(kPreferredWidth, 560);
 
     connect(check_button_, &QPushButton::clicked, this, &lab_panel::check_requested);
     connect(open_button_, &QPushButton::clicked, this, &lab_panel::open_requested);
 }
 
 lab_panel::~lab_panel() { stop_check(); }
+
+void lab_panel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fit_instructions();
+}
+
+// The instructions take the height they need, up to a third of the panel;
+// longer ones scroll, so the rows always keep their room.
+void lab_panel::fit_instructions() {
+    // From the panel's own width: the area itself is laid out only once shown.
+    const QMargins margins = layout()->contentsMargins();
+    const int width = this->width() - margins.left() - margins.right();
+    const int needed = instructions_->text().isEmpty() ? 0 : instructions_->heightForWidth(width) + 4;
+    instructions_area_->setFixedHeight(std::min(needed, height() / 3));
+}
 
 void lab_panel::stop_check() {
     if (watcher_ == nullptr) return;
@@ -133,6 +151,7 @@ void lab_panel::show_sheet(const QString& path, const lab::sheet_result& read) {
     if (!sheet_) {
         title_->setText(name);
         instructions_->clear();
+        fit_instructions();
         message_->setText(sheet_error_text(read.error, name));
         rows_->setRowCount(0);
         summary_->clear();
@@ -140,6 +159,7 @@ void lab_panel::show_sheet(const QString& path, const lab::sheet_result& read) {
     }
     title_->setText(sheet_->title.isEmpty() ? name : sheet_->title);
     instructions_->setText(sheet_->instructions);
+    fit_instructions();
     list_rows();
     summary_->setText(QStringLiteral("共 %1 项").arg(sheet_->rows.size()));
 }
@@ -195,11 +215,20 @@ void lab_panel::show_result(const lab::check_result& result) {
         QTableWidgetItem* outcome = cell(row.pass ? QStringLiteral("通过") : QStringLiteral("未通过"));
         outcome->setForeground(row.pass ? kPassColour : kFailColour);
         rows_->setItem(r, kOutcome, outcome);
-        if (r == first_failure)
-            for (int c = 0; c < kColumns; ++c) rows_->item(r, c)->setBackground(kFirstFailureBackground);
+        if (r == first_failure) {
+            for (int c = 0; c < kColumns; ++c) {
+                QTableWidgetItem* item = rows_->item(r, c);
+                item->setBackground(kFirstFailureBackground);
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+        }
     }
+    rows_->clearSelection();
     if (first_failure >= 0) {
-        rows_->selectRow(first_failure);
+        // Made current without selecting it, so that its own colours show.
+        rows_->setCurrentCell(first_failure, kOutcome, QItemSelectionModel::NoUpdate);
         rows_->scrollToItem(rows_->item(first_failure, kItem));
     }
     const int total = static_cast<int>(sheet_ ? sheet_->rows.size() : result.rows.size());

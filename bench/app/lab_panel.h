@@ -16,6 +16,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 
 namespace bench {
@@ -42,6 +43,7 @@ public:
     QLabel* summary_label() const { return summary_; }
     QPushButton* check_button() const { return check_button_; }
     QPushButton* open_button() const { return open_button_; }
+    // Columns: outcome, row name, expected, got.
     QTableWidget* rows_table() const { return rows_; }
 
 signals:
@@ -49,7 +51,11 @@ signals:
     void open_requested();   // "打开实验单…" was pressed
     void check_finished();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void fit_instructions();
     void stop_check();
     void list_rows();
     void show_result(const lab::check_result& result);
@@ -62,6 +68,7 @@ private:
 
     QLabel* title_ = nullptr;
     QLabel* instructions_ = nullptr;
+    QScrollArea* instructions_area_ = nullptr;
     QLabel* message_ = nullptr;
     QLabel* summary_ = nullptr;
     QPushButton* check_button_ = nullptr;

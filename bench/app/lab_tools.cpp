@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <algorithm>
 
 #include "art_style.h"
 #include "form_layout.h"
@@ -20,6 +21,8 @@ namespace {
 
 constexpr double kMenuItemStep = 360;  // twips between two menu entries
 constexpr int kPanelGap = 8;           // pixels between the window and the panel
+constexpr int kPanelWidth = 620;       // pixels: the four columns of a row side by side
+constexpr int kNarrowestPanel = 360;
 
 }  // namespace
 
@@ -65,15 +68,26 @@ bool lab_tools::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void lab_tools::place_panel() {
-    // Beside the board: right of the window, or left of it when the screen
-    // has no room on the right.
+    // Beside the board: right of the window, else left of it, narrowed to the
+    // room there is; over the board's right edge only on a screen too small
+    // for both.
     const QRect frame = window_.frameGeometry();
     const QScreen* screen = window_.screen() != nullptr ? window_.screen() : QGuiApplication::primaryScreen();
-    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
-    panel_->resize(panel_->width(), window_.height());
+    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(frame.topLeft(), QSize(4000, 4000));
+    const int margin = panel_->frameGeometry().width() - panel_->width();
+    const int right_room = room.right() - frame.right() - kPanelGap - margin;
+    const int left_room = frame.left() - room.left() - kPanelGap - margin;
+    const int wanted = kPanelWidth;
+    int width = std::min(wanted, right_room);
     QPoint at(frame.right() + kPanelGap, frame.top());
-    if (room.isValid() && at.x() + panel_->frameGeometry().width() > room.right())
-        at.setX(std::max(room.left(), frame.left() - kPanelGap - panel_->frameGeometry().width()));
+    if (right_room < kNarrowestPanel && left_room >= kNarrowestPanel) {
+        width = std::min(wanted, left_room);
+        at.setX(frame.left() - kPanelGap - margin - width);
+    } else if (right_room < kNarrowestPanel) {
+        width = std::min(wanted, room.width() - margin);
+        at.setX(room.right() - margin - width);
+    }
+    panel_->resize(width, window_.height());
     panel_->move(at);
 }
 

@@ -137,6 +137,7 @@ truth_table_dialog::truth_table_dialog(QWidget* owner, const bench_model& bench,
     table_->setObjectName(QStringLiteral("table"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setMinimumWidth(260);
 
     auto* layout = new QHBoxLayout(this);
@@ -237,10 +238,15 @@ void truth_table_dialog::show_table() {
     const int inputs = static_cast<int>(made_for_.inputs.size());
     for (int r = 0; r < table_->rowCount(); ++r) {
         const auto row = static_cast<std::size_t>(r);
-        for (int c = 0; c < inputs; ++c)
-            table_->setItem(r, c, new QTableWidgetItem(QString::number(made_->inputs[row][static_cast<std::size_t>(c)])));
+        for (int c = 0; c < inputs; ++c) {
+            auto* item = new QTableWidgetItem(QString::number(made_->inputs[row][static_cast<std::size_t>(c)]));
+            item->setTextAlignment(Qt::AlignCenter);
+            table_->setItem(r, c, item);
+        }
+        // Outputs on a tint of their own, so the two halves of a row read apart.
         for (std::size_t o = 0; o < made_->outputs[row].size(); ++o) {
             auto* item = new QTableWidgetItem(made_->outputs[row][o]);
+            item->setTextAlignment(Qt::AlignCenter);
             item->setBackground(QColor(232, 240, 255));
             table_->setItem(r, inputs + static_cast<int>(o), item);
         }

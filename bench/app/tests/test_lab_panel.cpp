@@ -177,11 +177,11 @@ TEST_F(lab_window, AMovedWireFailsOnItsRowWhichIsShownFirst) {
     lab_panel* panel = w.lab()->panel();
     QTableWidget* rows = panel->rows_table();
     EXPECT_EQ(panel->summary_label()->text(), QStringLiteral("通过 3 / 4 项"));
-    EXPECT_EQ(rows->item(1, 0)->text(), QStringLiteral("0 + 1 = 01"));
-    EXPECT_EQ(rows->item(1, 1)->text(), QStringLiteral("leds 0100000000000000"));
-    EXPECT_EQ(rows->item(1, 2)->text(), QStringLiteral("leds 1100000000000000"));
-    EXPECT_EQ(rows->item(1, 3)->text(), QStringLiteral("未通过"));
-    EXPECT_EQ(rows->item(0, 3)->text(), QStringLiteral("通过"));
+    EXPECT_EQ(rows->item(1, 0)->text(), QStringLiteral("未通过"));
+    EXPECT_EQ(rows->item(1, 1)->text(), QStringLiteral("0 + 1 = 01"));
+    EXPECT_EQ(rows->item(1, 2)->text(), QStringLiteral("leds 0100000000000000"));
+    EXPECT_EQ(rows->item(1, 3)->text(), QStringLiteral("leds 1100000000000000"));
+    EXPECT_EQ(rows->item(0, 0)->text(), QStringLiteral("通过"));
     EXPECT_EQ(rows->currentRow(), 1);
     EXPECT_NE(rows->item(1, 0)->background(), rows->item(0, 0)->background()) << "the first failing row stands out";
 }
