@@ -26,6 +26,8 @@ void bench_model::take_circuit(const circuit_copy& copy) {
     node_numbering();
     request_redraw();
     apply_power_state();
+    // As after a load: the board settles before the first step.
+    settle_board();
 }
 
 }  // namespace bench
