@@ -42,6 +42,7 @@ main_window::main_window(QWidget* parent)
     setFixedSize(px(layout::kFormWidth), px(layout::kFormHeight));
     create_controls();
     create_instruments();
+    lab_ = new lab_tools(*this);
     connect_controls();
     install_hooks();
     refresh_indicators();
@@ -335,6 +336,7 @@ void main_window::load_command() {
     if (!result.ok) prompts_->warn(result.message);
     cir_name_->setText(model_->circuit_caption());
     after_change();
+    if (result.ok) lab_->circuit_loaded(*name);
 }
 
 void main_window::clear_command() {

@@ -19,6 +19,7 @@
 #include "file_prompts.h"
 #include "help_window.h"
 #include "instruments.h"
+#include "lab_tools.h"
 #include "meter_on_bench.h"
 #include "picture_control.h"
 #include "pinout_window.h"
@@ -73,6 +74,7 @@ public:
     void show_pinout(int chip);
     void show_module_pinout();
     help_window* help() const { return help_; }
+    lab_tools* lab() const { return lab_; }
     pinout_window* pinout() const { return pinout_; }
 
     // Board redraw: mode 0 or 2 clears the layer and redraws the module and
@@ -103,6 +105,7 @@ private:
     std::unique_ptr<file_prompts> prompts_;
     help_window* help_ = nullptr;
     pinout_window* pinout_ = nullptr;
+    lab_tools* lab_ = nullptr;
     QString program_folder_;
     QHash<QString, QPixmap> outlines_;
     QImage module_picture_;

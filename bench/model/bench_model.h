@@ -31,6 +31,7 @@
 
 #include "board_geometry.h"
 #include "circuit.h"
+#include "circuit_copy.h"
 #include "shuzhi.h"
 
 namespace bench {
@@ -182,6 +183,13 @@ public:
     const QString& circuit_name() const { return circuit_name_; }  // file name, no folder
     QString circuit_caption() const;                                 // the `CirName` label
     const QString& circuit_folder() const { return circuit_folder_; }  // of the last file
+
+    // ---- Copies of the circuit ----
+    circuit_copy circuit() const;
+    // Replaces the chips and wires with a copy's, each chip on the places it
+    // has there and with its memory unknown, as after loading; power,
+    // switches and the circuit name stay as they are.
+    void take_circuit(const circuit_copy& copy);
 
     // ---- Indicators and board state ----
     bool power_on() const { return power_; }

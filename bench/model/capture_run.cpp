@@ -21,7 +21,8 @@ constexpr double kSweepTime = 8;    // the time steps of a burst add up to this
 }  // namespace
 
 double speed_number(const QString& text) {
-    static const QRegularExpression leading_number(
+    // One per thread: benches that check circuits run in threads of their own.
+    static thread_local const QRegularExpression leading_number(
         QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)"));
     const QRegularExpressionMatch m = leading_number.match(text);
     if (!m.hasMatch()) return 0;

@@ -1,12 +1,13 @@
 // The shipped example circuits. Each one builds from its text and dumps back
-// to it, sits on the board as a student could have built it, and behaves as
-// its check says. The examples are read from the folder, so a new one is
-// tested as soon as it is there.
+// to it, sits on the board as a student could have built it, and passes its
+// lab sheet. The examples are read from the folder, so a new one is tested as
+// soon as it is there.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <sstream>
+#include <string>
 #include <utility>
 
 #include <QDir>
@@ -17,6 +18,7 @@
 #include "catalogue.h"
 #include "circuit_file.h"
 #include "cirtool_commands.h"
+#include "lab_sheet.h"
 #include "model_names.h"
 #include "value_codes.h"
 
@@ -27,7 +29,7 @@ namespace {
 struct example {
     std::string name;
     QString text;   // NAME.txt, the circuit text
-    QString check;  // NAME.check, the steps and what they print
+    QString sheet;  // NAME.lab, the lab sheet
 };
 
 std::vector<example> shipped_examples() {
@@ -36,7 +38,7 @@ std::vector<example> shipped_examples() {
     for (const QString& file : folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
         if (file == u"CMakeLists.txt") continue;
         const QString name = file.chopped(4);
-        examples.push_back({name.toStdString(), folder.filePath(file), folder.filePath(name + ".check")});
+        examples.push_back({name.toStdString(), folder.filePath(file), folder.filePath(name + ".lab")});
     }
     return examples;
 }
@@ -53,29 +55,6 @@ std::string first_difference(const QByteArray& a, const QByteArray& b) {
             return "record " + std::to_string(i / kRecordSize + 1) + ", byte " + std::to_string(i % kRecordSize);
     if (a.size() != b.size()) return std::to_string(a.size()) + " bytes against " + std::to_string(b.size());
     return {};
-}
-
-// The check of an example: lines "> STEP" are steps of `cirtool run`, other
-// lines are what the reading steps print, up to a comment (" #").
-struct check {
-    QStringList steps;
-    std::string expected;
-};
-
-check read_check(const QString& path) {
-    check c;
-    std::istringstream lines(bytes_of(path).toStdString());
-    for (std::string line; std::getline(lines, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        if (line[0] == '>') {
-            c.steps << QString::fromStdString(line.substr(1)).trimmed();
-            continue;
-        }
-        line = line.substr(0, line.find(" #"));
-        while (!line.empty() && line.back() == ' ') line.pop_back();
-        if (!line.empty()) c.expected += line + '\n';
-    }
-    return c;
 }
 
 struct shipped_examples_test : ::testing::Test {
@@ -101,11 +80,11 @@ struct shipped_examples_test : ::testing::Test {
     std::ostringstream err;
 };
 
-TEST_F(shipped_examples_test, EachTextHasItsCheckAndEachCheckItsText) {
-    for (const example& e : examples) EXPECT_TRUE(QFile::exists(e.check)) << e.name << " has no check";
+TEST_F(shipped_examples_test, EachTextHasItsSheetAndEachSheetItsText) {
+    for (const example& e : examples) EXPECT_TRUE(QFile::exists(e.sheet)) << e.name << " has no lab sheet";
     const QDir dir(QStringLiteral(EXAMPLES_FOLDER));
-    for (const QString& check : dir.entryList({QStringLiteral("*.check")}, QDir::Files))
-        EXPECT_TRUE(dir.exists(check.chopped(6) + ".txt")) << check.toStdString() << " has no circuit";
+    for (const QString& sheet : dir.entryList({QStringLiteral("*.lab")}, QDir::Files))
+        EXPECT_TRUE(dir.exists(sheet.chopped(4) + ".txt")) << sheet.toStdString() << " has no circuit";
 }
 
 TEST_F(shipped_examples_test, EachTextBuildsAndDumpsBackToItself) {
@@ -136,6 +115,7 @@ TEST_F(shipped_examples_test, TheCircuitFolderHoldsEachExampleAsBuilt) {
         const QString file = installed.filePath(QString::fromStdString(e.name) + ".cir");
         ASSERT_TRUE(QFile::exists(file));
         EXPECT_EQ(first_difference(bytes_of(file), bytes_of(built(e))), "");
+        EXPECT_EQ(bytes_of(lab::sheet_beside(file)), bytes_of(e.sheet)) << "the sheet beside the circuit";
     }
 }
 
@@ -209,13 +189,33 @@ TEST_F(shipped_examples_test, WiresRunAtRightAnglesBesideTheChips) {
     }
 }
 
-TEST_F(shipped_examples_test, EachBehavesAsItsCheckSays) {
+// A sheet tells a student what the lab asks before the bench shows anything,
+// and says what every reading it takes must show.
+TEST_F(shipped_examples_test, EachSheetSaysWhatTheLabAsksAndChecksEveryReading) {
     for (const example& e : examples) {
         SCOPED_TRACE(e.name);
-        const check c = read_check(e.check);
-        ASSERT_FALSE(c.expected.empty()) << "a check that reads nothing";
-        ASSERT_EQ(run(QStringList{"run", built(e)} + c.steps), cirtool::kSuccess) << err.str();
-        EXPECT_EQ(out.str(), c.expected);
+        const lab::sheet_result read = lab::read_lab_sheet(e.sheet);
+        ASSERT_TRUE(read.sheet) << lab::describe(read.error, e.sheet);
+        EXPECT_FALSE(read.sheet->title.isEmpty());
+        EXPECT_FALSE(read.sheet->instructions.isEmpty());
+        for (const lab::sheet_step& s : read.sheet->steps) {
+            if (lab::is_reading(s.step)) {
+                EXPECT_GE(s.row, 0) << "line " << s.line << " is read but not checked";
+            }
+        }
+    }
+}
+
+TEST_F(shipped_examples_test, EachPassesItsSheet) {
+    for (const example& e : examples) {
+        SCOPED_TRACE(e.name);
+        const int status = run({"check", built(e), e.sheet});
+        EXPECT_EQ(status, cirtool::kSuccess) << out.str() << err.str();
+        const lab::sheet_result read = lab::read_lab_sheet(e.sheet);
+        ASSERT_TRUE(read.sheet);
+        const std::string rows = std::to_string(read.sheet->rows.size());
+        const std::string summary = "\n" + rows + " of " + rows + " checks pass\n";
+        EXPECT_TRUE(out.str().ends_with(summary)) << out.str();
     }
 }
 

@@ -25,8 +25,9 @@ std::vector<input_file> files_in(const char* folder) {
     std::vector<input_file> files;
     const QDir dir(QString::fromUtf8(folder));
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
-        // The folders' notes are not inputs.
-        if (name.startsWith(u'.') || name.endsWith(QStringLiteral(".md"))) continue;
+        // The folders' notes, and the lab sheets beside the examples, are not inputs.
+        if (name.startsWith(u'.') || name.endsWith(QStringLiteral(".md")) || name.endsWith(QStringLiteral(".lab")))
+            continue;
         files.push_back({folder, name.toStdString()});
     }
     return files;

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include <QFile>
@@ -12,8 +11,8 @@
 #include "circuit_notes.h"
 #include "circuit_text.h"
 #include "circuit_words.h"
-#include "cirtool_steps.h"
-#include "instrument_steps.h"
+#include "sheet_commands.h"
+#include "step_runner.h"
 #include "model_names.h"
 #include "speed_command.h"
 
@@ -27,7 +26,9 @@ constexpr char kUsage[] =
     "       cirtool resave IN OUT\n"
     "       cirtool build TEXT OUT\n"
     "       cirtool dump FILE\n"
-    "       cirtool speed FILE [SECONDS]\n";
+    "       cirtool speed FILE [SECONDS]\n"
+    "       cirtool check CIRCUIT SHEET\n"
+    "       cirtool grade SHEET FOLDER [--jobs N] [--csv FILE] [--time-limit SECONDS]\n";
 
 int unparsable(std::ostream& err, const std::string& what) {
     err << "cirtool: cannot parse " << what << '\n' << kUsage;
@@ -81,25 +82,16 @@ int info(const QStringList& arguments, std::ostream& out, std::ostream& err) {
 int run_steps(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     if (arguments.size() < 2) return unparsable(err, "the arguments of run");
     // Every step is checked before the file is touched, so a typo prints nothing.
-    std::vector<std::variant<step, instrument_step>> steps;
+    std::vector<lab::any_step> steps;
     for (qsizetype i = 2; i < arguments.size(); ++i) {
-        if (const std::optional<step> s = parse_step(arguments[i])) {
-            steps.push_back(*s);
-        } else if (const std::optional<instrument_step> t = parse_instrument_step(arguments[i])) {
-            steps.push_back(*t);
-        } else {
-            return unparsable(err, "step '" + arguments[i].toStdString() + "'");
-        }
+        const std::optional<lab::any_step> s = lab::parse_any_step(arguments[i]);
+        if (!s) return unparsable(err, "step '" + arguments[i].toStdString() + "'");
+        steps.push_back(*s);
     }
     bench::bench_model bench;
     if (!load(bench, arguments[1], err)) return kFileFailed;
-    bench::instruments tools(bench);
-    for (const auto& s : steps) {
-        if (const step* on_bench = std::get_if<step>(&s))
-            perform(*on_bench, bench, out);
-        else
-            perform(std::get<instrument_step>(s), bench, tools, out);
-    }
+    lab::step_runner runner(bench);
+    for (const lab::any_step& s : steps) runner.perform(s, out);
     return kSuccess;
 }
 
@@ -168,6 +160,8 @@ int run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     if (command == u"build") return build(arguments, err);
     if (command == u"dump") return dump(arguments, out, err);
     if (command == u"speed") return speed(arguments, out, err);
+    if (command == u"check") return check(arguments, out, err);
+    if (command == u"grade") return grade(arguments, out, err);
     return unparsable(err, "command '" + command.toStdString() + "'");
 }
 
