@@ -253,8 +253,9 @@ TEST(Ls160Cascade, ThreeCountersCarryOnlyAtNineHundredNinetyNine) {
         wire_decade_cascade(l, parts);
         for (int edge = 1; edge <= 1005; ++edge) {
             l.clock_period();
-            if (edge % 10 == 0 || edge % 100 >= 89 || edge > 995)
+            if (edge % 10 == 0 || edge % 100 >= 89 || edge > 995) {
                 ASSERT_EQ(decimal(l, parts), edge % 1000) << describe(parts, order) << ", edge " << edge;
+            }
         }
     }
 }
