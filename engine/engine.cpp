@@ -233,8 +233,8 @@ bool load_chips(engine_state& s, int chips, const std::vector<std::string>& chip
 // The pin-to-node table and the pin-state memory of chip 0, which the pass
 // never touches, go back to the caller as a full copy-back would take them.
 void store_chip_zero(const engine_tables& t, PinArray& chip_pin_number, PinArray& v_chip_pin) {
-    for (int p = 0; p <= kMaxPinNumber; ++p) chip_pin_number(p, 0) = t.pin_node(p, 0);
-    for (int p = 1; p <= kMaxPinNumber; ++p) v_chip_pin(p, 0) = t.pin_state(p, 0);
+    std::copy_n(t.pin_node.data(), kMaxPinNumber + 1, chip_pin_number.data());
+    std::copy_n(t.pin_state.data() + 1, kMaxPinNumber, v_chip_pin.data() + 1);
 }
 
 // Anything but sim reading or writing the tables sees them as the plain pass

@@ -155,7 +155,9 @@ inline void put_node(engine_tables& t, int node, node_entry e) {
     if (static_cast<std::size_t>(static_cast<unsigned>(node)) >= t.node_state.size())
         detail::fail_node_index(node);
     node_entry& slot = t.node_state[static_cast<std::size_t>(node)];
-    if (t.recorder != nullptr) t.recorder->writes.emplace_back(node, entry_reading(t, slot));
+    // A recorder hears of the writes that change a cell; the others change nothing.
+    if (t.recorder != nullptr && (slot.value != e.value || slot.mark != e.mark))
+        t.recorder->writes.emplace_back(node, entry_reading(t, slot));
     slot = e;
 }
 
@@ -164,7 +166,7 @@ inline void put_pin(engine_tables& t, pin_table table, int pin, int chip, value_
                       : table == pin_table::mark ? t.pin_mark
                                                  : t.pin_value;
     value_code& slot = cell(cells, pin, chip);
-    if (t.recorder != nullptr)
+    if (t.recorder != nullptr && slot != v)
         t.recorder->writes.emplace_back(cell_of(t, table, pin, chip),
                                         table == pin_table::mark ? mark_reading(t, slot) : slot);
     slot = v;

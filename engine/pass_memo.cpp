@@ -65,7 +65,14 @@ void pass_memo::write_reading(engine_tables& t, std::int32_t cell, std::int32_t 
     }
 }
 
-void pass_memo::note_change(std::int32_t cell, std::int32_t before) {
+// Results (node values, pin states) and pin marks to take back at the next
+// call; a node whose mark alone changed and a pin value are neither.
+void pass_memo::note_change(std::int32_t cell, std::int32_t before, std::int32_t after) {
+    if (cell < nodes_) {
+        if (value_part(before) == value_part(after)) return;
+    } else if (cell - nodes_ >= 2 * rows_ * kPinRows) {
+        return;
+    }
     if (changed_[static_cast<std::size_t>(cell)] == call_stamp_) return;
     changed_[static_cast<std::size_t>(cell)] = call_stamp_;
     start_[static_cast<std::size_t>(cell)] = before;
@@ -79,9 +86,11 @@ void pass_memo::reach_later_units(const engine_tables& t, std::int32_t cell, int
         units = &node_units_[static_cast<std::size_t>(cell)];
     } else {
         const std::int32_t per_table = rows_ * kPinRows;
-        const std::int32_t index = (cell - nodes_) % per_table;
+        std::int32_t index = cell - nodes_;
+        const bool pin_value = index >= 2 * per_table;
+        index -= pin_value ? 2 * per_table : index >= per_table ? per_table : 0;
         const int chip = index / kPinRows;
-        if ((cell - nodes_) / per_table == static_cast<std::int32_t>(pin_table::value)) {
+        if (pin_value) {
             // A pin value is read by the other outputs on its node.
             const int node = t.pin_node.data()[index];
             if (node >= 0 && node < nodes_) units = &node_units_[static_cast<std::size_t>(node)];
@@ -243,7 +252,7 @@ void pass_memo::begin_continued_call(engine_tables& t, const pass_plan& plan,
 void pass_memo::replay(engine_tables& t, int chip) {
     ++statistics_.units_replayed;
     for (const effect& e : units_[static_cast<std::size_t>(chip)].effects) {
-        note_change(e.cell, e.before);
+        note_change(e.cell, e.before, e.after);
         write_reading(t, e.cell, e.after);
     }
 }
@@ -306,16 +315,16 @@ void pass_memo::finish_unit(engine_tables& t, const pass_plan& plan, int chip, b
     for (const effect& e : fresh_) {
         if (e.after == e.before) continue;
         u.effects.push_back(e);
-        note_change(e.cell, e.before);
+        note_change(e.cell, e.before, e.after);
     }
 
     // The chips it reached, and their nodes.
-    std::vector<std::int16_t> chips = recorder_.chips;
+    std::vector<std::int16_t>& chips = recorder_.chips;
     std::sort(chips.begin(), chips.end());
     chips.erase(std::unique(chips.begin(), chips.end()), chips.end());
     if (full_ || chips != u.chips) {
         if (!full_) index_unit(chip, false);
-        u.chips = std::move(chips);
+        u.chips = chips;
         u.nodes.clear();
         for (std::int16_t c : u.chips) {
             const auto& nodes = chip_nodes_[static_cast<std::size_t>(c)];
@@ -328,12 +337,12 @@ void pass_memo::finish_unit(engine_tables& t, const pass_plan& plan, int chip, b
 
     u.appended = appended_to_trace;
     if (appended_to_trace) {
-        u.trace.chip = t.trace_chip;
-        u.trace.pin = t.trace_pin;
-        u.trace.value = t.trace_value;
+        u.trace.chip.assign(t.trace_chip.begin(), t.trace_chip.end());
+        u.trace.pin.assign(t.trace_pin.begin(), t.trace_pin.end());
+        u.trace.value.assign(t.trace_value.begin(), t.trace_value.end());
     }
     u.last_depth = t.trace_depth;
-    u.last_cleared = t.cleared_drivers;
+    u.last_cleared.assign(t.cleared_drivers.begin(), t.cleared_drivers.end());
 }
 
 // ---- Ending a call ----

@@ -94,7 +94,7 @@ private:
     int node_count() const { return nodes_; }
     std::int32_t reading(const engine_tables& t, std::int32_t cell) const;
     void write_reading(engine_tables& t, std::int32_t cell, std::int32_t value) const;
-    void note_change(std::int32_t cell, std::int32_t before);
+    void note_change(std::int32_t cell, std::int32_t before, std::int32_t after);
     void deviate(const engine_tables& t, std::int32_t cell, std::int32_t previous, int after_unit);
     void reach_later_units(const engine_tables& t, std::int32_t cell, int after_unit);
     void index_unit(int chip, bool add);
