@@ -25,6 +25,21 @@ bool same_column(const PinArray& a, int chip_a, const PinArray& b, int chip_b) {
                        sizeof(value_code) * kPinRows) == 0;
 }
 
+// Calls found(k) for every k below n where a[k] and b[k] differ, looking at
+// blocks of them at a time: between calls of a bench almost nothing differs.
+template <typename Found>
+void for_each_difference(const value_code* a, const value_code* b, int n, Found found) {
+    constexpr int kBlock = 16;
+    int k = 0;
+    for (; k + kBlock <= n; k += kBlock) {
+        if (std::memcmp(a + k, b + k, sizeof(value_code) * kBlock) == 0) continue;
+        for (int i = k; i < k + kBlock; ++i)
+            if (a[i] != b[i]) found(i);
+    }
+    for (; k < n; ++k)
+        if (a[k] != b[k]) found(k);
+}
+
 void add_sorted(std::vector<int>& list, int unit) {
     const auto at = std::lower_bound(list.begin(), list.end(), unit);
     if (at == list.end() || *at != unit) list.insert(at, unit);
@@ -213,27 +228,33 @@ void pass_memo::begin_continued_call(engine_tables& t, const pass_plan& plan,
 
     // Drives, node values and pin states that differ from the previous call's
     // start. Nodes start unsettled in every call, so a node reads its value.
-    for (int n = 0; n < nodes_; ++n) {
-        if (v_node_in[n] != t.node_in[n]) {
-            t.node_in[n] = v_node_in[n];
-            reach_later_units(t, n, 0);
-        }
+    for_each_difference(v_node_in.data(), t.node_in.data(), nodes_, [&](int n) {
+        t.node_in[static_cast<std::size_t>(n)] = v_node_in[static_cast<std::size_t>(n)];
+        reach_later_units(t, n, 0);
+    });
+    const auto node_starts = [&](int n) {
         node_entry& e = t.node_state[static_cast<std::size_t>(n)];
         const std::int32_t start_then = previous_start(n, static_cast<std::uint16_t>(e.value));
-        e.value = v_node[n];
-        if (static_cast<std::uint16_t>(v_node[n]) != start_then) deviate(t, n, start_then, 0);
-    }
-    for (int chip = 1; chip <= chips_; ++chip) {
-        if (same_column(v_chip_pin, chip, t.pin_state, chip)) continue;
-        for (int pin = 0; pin < kPinRows; ++pin) {
-            value_code& now = t.pin_state(pin, chip);
-            const value_code given = v_chip_pin(pin, chip);
-            if (given == now) continue;
-            const std::int32_t cell = cell_of(t, pin_table::state, pin, chip);
-            const std::int32_t start_then = previous_start(cell, now);
-            now = given;
-            if (given != start_then) deviate(t, cell, start_then, 0);
-        }
+        e.value = v_node[static_cast<std::size_t>(n)];
+        last_values_[static_cast<std::size_t>(n)] = e.value;
+        if (static_cast<std::uint16_t>(e.value) != start_then) deviate(t, n, start_then, 0);
+    };
+    for_each_difference(v_node.data(), last_values_.data(), nodes_, node_starts);
+    for (const auto& [cell, start] : net_changes_)
+        if (cell < nodes_ && v_node[static_cast<std::size_t>(cell)] == last_values_[static_cast<std::size_t>(cell)])
+            node_starts(cell);  // unchanged by the caller, changed by the previous call
+    const std::size_t state_cells = static_cast<std::size_t>(chips_) * kPinRows;
+    if (std::memcmp(v_chip_pin.data() + kPinRows, t.pin_state.data() + kPinRows,
+                    sizeof(value_code) * state_cells) != 0) {
+        for_each_difference(v_chip_pin.data() + kPinRows, t.pin_state.data() + kPinRows,
+                            static_cast<int>(state_cells), [&](int k) {
+                                const std::int32_t index = kPinRows + k;
+                                const std::int32_t cell = nodes_ + index;
+                                value_code& now = t.pin_state.data()[index];
+                                const std::int32_t start_then = previous_start(cell, now);
+                                now = v_chip_pin.data()[index];
+                                if (now != start_then) deviate(t, cell, start_then, 0);
+                            });
     }
     for (const auto& [cell, start] : net_changes_) {
         if (cell < nodes_) continue;  // every node was compared above
@@ -364,10 +385,15 @@ void pass_memo::end_call(const engine_tables& t) {
     net_changes_.clear();
     marks_taken_.clear();
     const std::int32_t per_table = rows_ * kPinRows;
+    if (full_) {
+        last_values_.resize(static_cast<std::size_t>(nodes_));
+        for (int n = 0; n < nodes_; ++n) last_values_[static_cast<std::size_t>(n)] = t.node_state[static_cast<std::size_t>(n)].value;
+    }
     for (std::int32_t cell : changed_cells_) {
         const auto c = static_cast<std::size_t>(cell);
         const std::int32_t now = reading(t, cell);
         if (cell < nodes_) {
+            last_values_[c] = static_cast<value_code>(value_part(now));
             if (value_part(now) != value_part(start_[c]))
                 net_changes_.emplace_back(cell, static_cast<std::uint16_t>(value_part(start_[c])));
         } else if (cell - nodes_ < per_table) {

@@ -131,6 +131,8 @@ private:
     std::vector<std::int32_t> start_;       // its reading at the start of this call
     std::vector<std::int32_t> changed_cells_;
 
+    // The node values the previous call left, side by side.
+    std::vector<value_code> last_values_;
     // Node values and pin states the previous call changed, with their start.
     std::vector<std::pair<std::int32_t, std::int32_t>> net_changes_;
     std::vector<std::int32_t> marks_taken_;  // pin_mark cells taken in the previous call

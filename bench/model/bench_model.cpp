@@ -122,6 +122,8 @@ int bench_model::add_chip_from(const chip& fields, double left, double top) {
     c.description = fields.description;
     c.picture = {left, top, kTemplatePictureWidth, kTemplatePictureHeight};
     chips_.push_back(std::move(c));
+    links_current_ = false;
+    readings_follow_nodes_ = false;
     size_pin_tables();
     const int k = chip_count();
     for (int p = 0; p < kPinSlots; ++p) {
@@ -247,6 +249,7 @@ bool bench_model::place_on_holes(int k) {
 
 void bench_model::remove_all_chips() {
     chips_.resize(1);
+    links_current_ = false;
     size_pin_tables();
 }
 

@@ -30,6 +30,7 @@
 #include <QString>
 
 #include "board_geometry.h"
+#include "board_links.h"
 #include "circuit.h"
 #include "circuit_copy.h"
 #include "shuzhi.h"
@@ -257,6 +258,9 @@ private:
     void set_point(int row, int column, lgsim::value_code code);
     void pulse_step(int column, lgsim::value_code code);
     void remove_all_chips();
+    // The board links of the current wiring, worked out again after a change.
+    const board_links& links();
+    void update_pin_readings();
 
     bench_hooks hooks_;
 
@@ -273,6 +277,13 @@ private:
     std::vector<lgsim::value_code> v_node_in_;
     int max_node_number_ = 0;
     bool new_circuit_ = false;
+
+    board_links links_;
+    bool links_current_ = false;  // false after any change of wires, chips or nodes
+    // The pin readings show v_node as it was last synced (after an engine
+    // call), unless a drive refresh set them to the drive codes since.
+    bool readings_follow_nodes_ = false;
+    std::vector<lgsim::value_code> synced_nodes_;
 
     bool power_ = false;
     std::array<int, kSwitchCount> switches_{};

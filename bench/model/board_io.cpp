@@ -144,9 +144,9 @@ void bench_model::set_rate(int feq_value) {
 }
 
 void bench_model::display_update() {
-    for (int k = 1; k <= chip_count(); ++k) {
+    const board_links& l = links();
+    for (const int k : l.display_chips) {
         chip& c = chips_[k];
-        if (c.chip_class != 4) continue;
         for (int p = 1; p <= c.pin_count; ++p) {
             if (p == kDisplayCommonLow || p == kDisplayCommonHigh) continue;
             const int common = p < kDisplayCommonLow ? kDisplayCommonLow : kDisplayCommonHigh;
@@ -156,14 +156,14 @@ void bench_model::display_update() {
     }
 
     // An LED lights for a high node: code 1, or 3, a rising edge taken on a
-    // high node; one that no wire reaches keeps its state.
+    // high node. The last wire ending on it decides; one that no wire
+    // reaches keeps its state.
     for (int k = 0; k < kLedCount; ++k) {
-        for (int w = 1; w <= wire_count(); ++w) {
-            if (!wires_[w].has_end_at(kLedRow, k)) continue;
-            const lgsim::value_code value = node_value(wires_[w].node);
-            set_point(kLedRow, k, value);
-            leds_[k] = power_ && (value == lgsim::kHigh || value == lgsim::kRisingEdge);
-        }
+        const std::vector<int>& nodes = l.led_nodes[static_cast<std::size_t>(k)];
+        if (nodes.empty()) continue;
+        const lgsim::value_code value = node_value(nodes.back());
+        set_point(kLedRow, k, value);
+        leds_[k] = power_ && (value == lgsim::kHigh || value == lgsim::kRisingEdge);
     }
 
     if (power_) {
@@ -171,12 +171,8 @@ void bench_model::display_update() {
         // reaches reads 2, which counts as high.
         if (wire_count() > 0) {
             for (int c = kDigit1CommonColumn; c <= kLastSegmentColumn; ++c) {
-                set_point(kLedRow, c, lgsim::kFloating);
-                for (int w = 1; w <= wire_count(); ++w) {
-                    if (!wires_[w].has_end_at(kLedRow, c)) continue;
-                    set_point(kLedRow, c, lgsim::logic_level(node_value(wires_[w].node)));
-                    break;
-                }
+                const int node = l.module_nodes[static_cast<std::size_t>(c - kDigit1CommonColumn)];
+                set_point(kLedRow, c, node < 0 ? lgsim::kFloating : lgsim::logic_level(node_value(node)));
             }
         }
         const int commons[2] = {kDigit1CommonColumn, kDigit2CommonColumn};

@@ -70,7 +70,16 @@ lgsim::value_code bench_model::pin_reading(int pin, int chip) const {
     return pin_readings_(pin, chip);
 }
 
+const board_links& bench_model::links() {
+    if (!links_current_) {
+        links_.build(wires_, chips_, chip_pin_number_, max_node_number_);
+        links_current_ = true;
+    }
+    return links_;
+}
+
 void bench_model::node_numbering() {
+    links_current_ = false;
     max_node_number_ = 0;
     for (int w = 1; w <= wire_count(); ++w) wires_[w].node = -1;
     for (int k = 1; k <= chip_count(); ++k)
@@ -125,19 +134,9 @@ void bench_model::node_numbering() {
 void bench_model::drive_terminal_codes() {
     // When several board points reach one node, the last wire and, within a
     // wire, the higher column wins.
-    for (int w = 1; w <= wire_count(); ++w) {
-        const wire& v = wires_[w];
-        if (!valid_node(v.node)) continue;
-        // A wire has two ends, so at most two terminals: visit them in column
-        // order, as a scan of the terminal row would.
-        int first = v.start_row == kTerminalRow ? v.start_column : -1;
-        int second = v.end_row == kTerminalRow ? v.end_column : -1;
-        if (first > second) std::swap(first, second);
-        for (const int b : {first, second}) {
-            if (b < 0 || b >= kGridColumns) continue;
-            v_node_[v.node] = point_values_[kTerminalRow][b];
-            v_node_in_[v.node] = point_values_[kTerminalRow][b];
-        }
+    for (const board_links::terminal_drive& d : links().terminal_drives) {
+        v_node_[d.node] = point_values_[kTerminalRow][d.column];
+        v_node_in_[d.node] = point_values_[kTerminalRow][d.column];
     }
 }
 
@@ -146,6 +145,31 @@ void bench_model::drive_refresh() {
     for (int k = 1; k <= chip_count(); ++k)
         for (int j = 1; j <= chips_[k].pin_count; ++j)
             pin_readings_(j, k) = node_drive(chip_pin_number_(j, k));
+    readings_follow_nodes_ = false;
+}
+
+// Every pin reading becomes the value of its node; after the first time only
+// the pins of nodes whose values changed are visited.
+void bench_model::update_pin_readings() {
+    const int pin_rows = pin_readings_.pin_count();
+    lgsim::value_code* readings = pin_readings_.data();
+    if (!readings_follow_nodes_ || synced_nodes_.size() != v_node_.size()) {
+        const lgsim::value_code* nodes = chip_pin_number_.data();
+        for (int k = 1; k <= chip_count(); ++k)
+            for (int j = 1; j < pin_rows; ++j) {
+                const std::size_t index = static_cast<std::size_t>(k) * pin_rows + j;
+                readings[index] = node_value(nodes[index]);
+            }
+        synced_nodes_ = v_node_;
+        readings_follow_nodes_ = true;
+        return;
+    }
+    const board_links& l = links();
+    for (std::size_t n = 0; n < v_node_.size(); ++n) {
+        if (v_node_[n] == synced_nodes_[n]) continue;
+        synced_nodes_[n] = v_node_[n];
+        for (int k = l.first[n]; k < l.first[n + 1]; ++k) readings[l.pins[static_cast<std::size_t>(k)]] = v_node_[n];
+    }
 }
 
 bool bench_model::engine_call() {
@@ -169,8 +193,7 @@ bool bench_model::engine_call() {
         // running and the next step starts afresh.
         return false;
     }
-    for (int k = 1; k <= chip_count(); ++k)
-        for (int j = 1; j < kPinSlots; ++j) pin_readings_(j, k) = node_value(chip_pin_number_(j, k));
+    update_pin_readings();
     return true;
 }
 

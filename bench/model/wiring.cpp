@@ -47,6 +47,7 @@ int bench_model::add_wire(wire w) {
 void bench_model::remove_wire(int w) {
     wire_at(w);
     wires_.erase(wires_.begin() + w);
+    links_current_ = false;
 }
 
 board_press_result bench_model::press_board(mouse_button button, double x, double y) {
