@@ -208,6 +208,11 @@ void Dscopew::shrink_knobs() {
 
 void Dscopew::mousePressEvent(QMouseEvent* event) {
     const QPointF at = to_twips(event->position());
+    // The power switch works with one click, like every other switch on the panel.
+    if (kPowerSwitch.contains(at.x(), at.y())) {
+        toggle_power();
+        return;
+    }
     const Element element = element_at(panel_, at.x(), at.y());
     if (element == Element::None) {
         emit MouseDown(button_code(event->button()), shift_code(event->modifiers()),
@@ -232,15 +237,13 @@ void Dscopew::mouseReleaseEvent(QMouseEvent* event) {
     dragged_channel_ = -1;
 }
 
-// A double click on the power switch turns the display on or off. Anywhere
-// else the second click counts as a press of its own, so that two quick
-// clicks turn a knob two steps.
+// The second click of a double click counts as a press of its own, so that
+// two quick clicks turn a knob two steps; on the power switch it is ignored,
+// so that a user who double-clicks it still turns the display on (the first
+// click did).
 void Dscopew::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPointF at = to_twips(event->position());
-    if (kPowerSwitch.contains(at.x(), at.y())) {
-        toggle_power();
-        return;
-    }
+    if (kPowerSwitch.contains(at.x(), at.y())) return;
     mousePressEvent(event);
 }
 

@@ -1,7 +1,9 @@
 #include "chip_box.h"
 
+#include <QCoreApplication>
 #include <QDrag>
 #include <QEvent>
+#include <QWheelEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QPainter>
@@ -27,6 +29,11 @@ constexpr double kEntryStep = 800;
 constexpr double kPanelLeft = 166, kPanelTop = 480, kPanelWidth = 2850;
 constexpr double kScrollLeft = 2880, kScrollTop = 530, kScrollWidth = 255, kScrollHeight = 5595;
 constexpr int kEntries = 31;
+// The search field's strip below the list, which makes the box this much taller.
+constexpr double kSearchStrip = 420;
+constexpr double kBoxHeight = layout::kChipBox.height + kSearchStrip;
+constexpr double kSearchTop = layout::kChipBox.height - 150 + 45, kSearchHeight = 330;
+constexpr double kEdgeHeight = 150;
 
 // Slide steps of the box: 70 twips behind the board, 100 in front of it.
 constexpr double kBehindStep = 70, kFrontStep = 100;
@@ -58,8 +65,7 @@ protected:
 chip_box::chip_box(QWidget* window, QWidget* board, const QString& program_folder)
     : QWidget(window), board_(board), program_folder_(program_folder) {
     setObjectName(QStringLiteral("icselect"));
-    setGeometry(twips_rect(layout::kChipBox.left, layout::kChipBox.top, layout::kChipBox.width,
-                           layout::kChipBox.height));
+    setGeometry(twips_rect(layout::kChipBox.left, layout::kChipBox.top, layout::kChipBox.width, kBoxHeight));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
@@ -70,9 +76,22 @@ chip_box::chip_box(QWidget* window, QWidget* board, const QString& program_folde
     panel_->setGeometry(twips_rect(kPanelLeft, kPanelTop, kPanelWidth, 1000));
 
     // Decorative edges: left, right, bottom, and the strip under the title.
-    const QRect edges[4] = {twips_rect(0, 375, 120, layout::kChipBox.height - 375),
-                            twips_rect(layout::kChipBox.width - 90, 375, 90, layout::kChipBox.height - 375),
-                            twips_rect(0, layout::kChipBox.height - 150, layout::kChipBox.width, 150),
+    // The search strip covers the list where it runs out under the box's foot.
+    QWidget* search_strip = new QWidget(this);
+    search_strip->setGeometry(twips_rect(0, layout::kChipBox.height - kEdgeHeight, layout::kChipBox.width,
+                                         kSearchStrip + kEdgeHeight));
+    search_strip->setAutoFillBackground(true);
+    search_ = new QLineEdit(this);
+    search_->setObjectName(QStringLiteral("IC__search"));
+    search_->setGeometry(twips_rect(kPanelLeft, kSearchTop, kScrollLeft + kScrollWidth - kPanelLeft, kSearchHeight));
+    search_->setPlaceholderText(QStringLiteral("查找型号或名称，如 138、计数器"));
+    search_->setClearButtonEnabled(true);
+    search_->setFont(art::label_font(px(170)));
+
+    // Decorative edges: left, right, bottom, and the strip under the title.
+    const QRect edges[4] = {twips_rect(0, 375, 120, kBoxHeight - 375),
+                            twips_rect(layout::kChipBox.width - 90, 375, 90, kBoxHeight - 375),
+                            twips_rect(0, kBoxHeight - kEdgeHeight, layout::kChipBox.width, kEdgeHeight),
                             twips_rect(0, 375, layout::kChipBox.width, 75)};
     for (const QRect& r : edges) {
         QWidget* strip = new edge_strip(this);
@@ -110,6 +129,7 @@ chip_box::chip_box(QWidget* window, QWidget* board, const QString& program_folde
     title_->raise();
 
     connect(cb_ic_, &QComboBox::activated, this, [this](int index) { fill(index); });
+    connect(search_, &QLineEdit::textChanged, this, [this] { fill(category_); });
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int v) { scroll_to(v); });
     connect(closebox_, &picture_control::pressed, this, [this] { close_box_clicked(); });
     connect(&slide_timer_, &QTimer::timeout, this, [this] { slide_tick(); });
@@ -119,6 +139,8 @@ chip_box::chip_box(QWidget* window, QWidget* board, const QString& program_folde
 }
 
 void chip_box::fill(int category) {
+    category_ = category;
+    const QString wanted = search_->text().trimmed();
     scroll_->blockSignals(true);
     scroll_->setValue(0);
     scroll_->blockSignals(false);
@@ -128,6 +150,10 @@ void chip_box::fill(int category) {
     for (int k = 0; k < static_cast<int>(lgsim::kCatalogue.size()); ++k) {
         const lgsim::catalogue_entry& row = lgsim::kCatalogue[k];
         if (category != 0 && row.category != category) continue;
+        const QString model = QString::fromUtf8(row.model.data(), row.model.size());
+        const QString description = QString::fromUtf8(row.description.data(), row.description.size());
+        if (!model.contains(wanted, Qt::CaseInsensitive) && !description.contains(wanted, Qt::CaseInsensitive))
+            continue;
         entry_rows_[i] = k;
         if (!entries_created_ && static_cast<int>(names_.size()) <= i) {
             QLabel* name = new QLabel(panel_);
@@ -196,6 +222,13 @@ bool chip_box::eventFilter(QObject* watched, QEvent* event) {
             if (watched == names_[k] || watched == models_[k]) emit name_clicked(entry_rows_[k]);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void chip_box::wheelEvent(QWheelEvent* event) {
+    // Over the names and pictures the wheel turns the list's scroll bar; a
+    // list that fits the box has nothing to scroll.
+    if (twips_of(panel_->height()) <= kScrollHeight) return;
+    QCoreApplication::sendEvent(scroll_, event);
 }
 
 void chip_box::scroll_to(int value) {

@@ -1,10 +1,13 @@
-// `icselect`: the sliding chip box. It lists the catalogue by category; an
-// entry's picture is dragged onto the board, and a click on its name asks for
-// the chip to be placed by name.
+// `icselect`: the sliding chip box. It lists the catalogue by category,
+// narrowed by the search field to the models or descriptions that contain
+// its text; the list scrolls with its bar or the mouse wheel. An entry's
+// picture is dragged onto the board, and a click on its name asks for the
+// chip to be placed by name.
 #pragma once
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
@@ -21,7 +24,9 @@ public:
     chip_box(QWidget* window, QWidget* board, const QString& program_folder);
 
     // Category 0 lists every model; 1 gates, 2 flip-flops, 3 decoders and counters, 4 others.
+    // Only entries whose model or description contains the search text are listed.
     void fill(int category);
+    QLineEdit* search_field() const { return search_; }
     int shown_count() const { return shown_; }
     int row_of_entry(int entry) const { return entry_rows_[entry]; }
     QLabel* name_label(int entry) const { return names_[entry]; }
@@ -43,6 +48,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     struct slide_step {
@@ -63,6 +69,8 @@ private:
     QComboBox* cb_ic_ = nullptr;
     QWidget* panel_ = nullptr;
     QScrollBar* scroll_ = nullptr;
+    QLineEdit* search_ = nullptr;
+    int category_ = 0;
     std::vector<QLabel*> names_;
     std::vector<QLabel*> models_;
     std::vector<picture_control*> pictures_;

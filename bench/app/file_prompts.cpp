@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace bench {
 
@@ -43,6 +44,20 @@ bool dialog_prompts::ask_overwrite(const QString& text) {
 
 void dialog_prompts::warn(const QString& text) {
     QMessageBox::warning(owner_, kWarningTitle, text);
+}
+
+unsaved_answer dialog_prompts::ask_save_changes(const QString& text) {
+    QMessageBox box(QMessageBox::Question, kWarningTitle, text, QMessageBox::NoButton, owner_);
+    box.setObjectName(QStringLiteral("unsaved_question"));
+    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return unsaved_answer::save;
+    if (box.clickedButton() == discard) return unsaved_answer::discard;
+    return unsaved_answer::cancel;
 }
 
 }  // namespace bench

@@ -9,6 +9,9 @@ class QWidget;
 
 namespace bench {
 
+// The answers to the question asked before unsaved work would be lost.
+enum class unsaved_answer { save, discard, cancel };
+
 class file_prompts {
 public:
     virtual ~file_prompts() = default;
@@ -19,6 +22,13 @@ public:
     virtual bool ask_overwrite(const QString& text) = 0;
     // A warning with an exclamation icon.
     virtual void warn(const QString& text) = 0;
+    // Whether to save the changed circuit first: buttons 保存, 不保存 and 取消.
+    // Prompts that never ask it answer "don't save", so a command goes on as
+    // it did before the question existed.
+    virtual unsaved_answer ask_save_changes(const QString& text) {
+        (void)text;
+        return unsaved_answer::discard;
+    }
 };
 
 // The platform's dialogs, all titled "警告信息" where they are message boxes.
@@ -29,6 +39,7 @@ public:
     std::optional<QString> open_file_name(const QString& start_folder) override;
     bool ask_overwrite(const QString& text) override;
     void warn(const QString& text) override;
+    unsaved_answer ask_save_changes(const QString& text) override;
 
 private:
     QWidget* owner_;

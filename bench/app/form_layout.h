@@ -10,9 +10,6 @@ struct box {
 inline constexpr double kFormWidth = 11700, kFormHeight = 8190;
 inline constexpr box kBoard{720, 210, 10600, 7335};
 inline constexpr box kMenuButton{120, 240, 465, 465};
-inline constexpr box kMenu{2520, 0, 1095, 1305};
-inline constexpr double kMenuItemLeft = 120, kMenuItemWidth = 855, kMenuItemHeight = 200;
-inline constexpr double kMenuItemTops[3] = {240, 600, 960};
 inline constexpr box kHelpLabel{136, 960, 495, 375};
 inline constexpr box kChipBoxButton{150, 2340, 450, 405};
 inline constexpr box kChipBox{2640, 3000, 3360, 6375};

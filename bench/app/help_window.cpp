@@ -33,16 +33,26 @@ constexpr help_line kLines[] = {
     {480, 3480, "亦可用右侧万用表测量高/低电平或接点连通性。"},
 };
 
+// Short paragraphs after the instructions: the instruments' controls, the
+// rate bar, undo and the keys.
+constexpr const char* kMoreParagraphs[] = {
+    "6.万用表：左键或右键单击量程旋钮可向两个方向换挡，指针随即按新量程重新测量。",
+    "7.示波器：单击电源开关打开或关闭显示；单击旋钮和开关换挡，上下拖动位置旋钮移动波形；把探头拖到连接点上即可观察波形。",
+    "8.频率滑条：调节时钟快慢，右端最快，左侧方框显示当前数值。",
+    "9.撤销与重做：放置、移动、删除芯片，连线、拆线、清空和调用电路都可以撤销（Ctrl+Z）和重做（Ctrl+Y 或 Ctrl+Shift+Z）；电源、开关和脉冲按钮的操作不在其中。",
+    "10.快捷键：Ctrl+S 保存电路，Ctrl+Shift+S 另存为，Ctrl+O 调用电路，F1 打开说明，Delete 删除指针下的芯片，Esc 放下手中的连线。",
+};
+constexpr double kFormWidth = 7530;
+constexpr double kParagraphLeft = 240, kFirstParagraphTop = 3960, kParagraphGap = 120, kBottomMargin = 360;
+
 }  // namespace
 
 help_window::help_window(QWidget* owner, const QPixmap& menu_picture) : QDialog(owner) {
     setObjectName(QStringLiteral("Frm_help"));
     setWindowTitle(QStringLiteral("操作说明"));
     setModal(false);
-    setFixedSize(px(7530), px(4965));
     QFrame* frame = new QFrame(this);
     frame->setFrameShape(QFrame::NoFrame);
-    frame->setGeometry(rect());
     frame->setAutoFillBackground(true);
     QPalette pal = frame->palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -55,6 +65,18 @@ help_window::help_window(QWidget* owner, const QPixmap& menu_picture) : QDialog(
         label->move(px(line.left), px(line.top));
         label->adjustSize();
     }
+    int top = px(kFirstParagraphTop);
+    for (const char* text : kMoreParagraphs) {
+        QLabel* label = new QLabel(QString::fromUtf8(text), frame);
+        label->setObjectName(QStringLiteral("Label%1").arg(++k));
+        label->setFont(song_font());
+        label->setWordWrap(true);
+        const int width = px(kFormWidth - 2 * kParagraphLeft);
+        label->setGeometry(px(kParagraphLeft), top, width, label->heightForWidth(width));
+        top = label->geometry().bottom() + px(kParagraphGap);
+    }
+    setFixedSize(px(kFormWidth), top + px(kBottomMargin));
+    frame->setGeometry(rect());
     // The menu button's picture fills the blank of the first line.
     QLabel* picture = new QLabel(frame);
     picture->setObjectName(QStringLiteral("menu_picture"));

@@ -2,24 +2,19 @@
 
 #include <QEvent>
 #include <QFileInfo>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <algorithm>
 
-#include "art_style.h"
-#include "form_layout.h"
 #include "lab_panel.h"
 #include "main_window.h"
 #include "truth_table_dialog.h"
-#include "twips_geometry.h"
 
 namespace bench {
 
 namespace {
 
-constexpr double kMenuItemStep = 360;  // twips between two menu entries
 constexpr int kPanelGap = 8;           // pixels between the window and the panel
 constexpr int kPanelWidth = 620;       // pixels: the four columns of a row side by side
 constexpr int kNarrowestPanel = 360;
@@ -42,21 +37,13 @@ void lab_tools::set_prompts(std::unique_ptr<lab_prompts> prompts) {
 }
 
 void lab_tools::add_menu_items() {
-    QFrame* menu = window_.menu();
     const QString texts[2] = {QStringLiteral("实验单"), QStringLiteral("真值表")};
     const char* names[2] = {"m4", "m5"};
-    const double first_top = layout::kMenuItemTops[2] + kMenuItemStep;
     for (int k = 0; k < 2; ++k) {
-        QLabel* item = new QLabel(texts[k], menu);
-        item->setObjectName(QString::fromLatin1(names[k]));
-        item->setGeometry(twips_rect(layout::kMenuItemLeft, first_top + kMenuItemStep * k, layout::kMenuItemWidth,
-                                     layout::kMenuItemHeight));
-        item->setFont(window_.menu_item(0)->font());
-        item->setCursor(Qt::PointingHandCursor);
+        QLabel* item = window_.menu()->add_item(texts[k], QString::fromLatin1(names[k]));
         item->installEventFilter(this);
         items_[static_cast<std::size_t>(k)] = item;
     }
-    menu->resize(menu->width(), px(layout::kMenu.height + 2 * kMenuItemStep));
 }
 
 bool lab_tools::eventFilter(QObject* watched, QEvent* event) {

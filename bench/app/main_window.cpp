@@ -40,10 +40,12 @@ main_window::main_window(QWidget* parent)
     setWindowTitle(QStringLiteral("数字电路虚拟实验台"));
     setWindowIcon(QIcon(art::chip_box_icon(2)));
     setFixedSize(px(layout::kFormWidth), px(layout::kFormHeight));
+    create_editing();
     create_controls();
     create_instruments();
     lab_ = new lab_tools(*this);
     connect_controls();
+    connect_editing();
     install_hooks();
     refresh_indicators();
     redraw_board(kRedrawAll);
@@ -56,16 +58,15 @@ main_window::~main_window() {
 }
 
 bool main_window::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == bt_help_) show_help();
-        else if (watched == menu_items_[0]) save_command();
-        else if (watched == menu_items_[1]) load_command();
-        else if (watched == menu_items_[2]) clear_command();
-    }
+    if (event->type() == QEvent::MouseButtonPress && watched == bt_help_) show_help();
     return QWidget::eventFilter(watched, event);
 }
 
 void main_window::closeEvent(QCloseEvent* event) {
+    if (!unsaved_work_may_go()) {
+        event->ignore();
+        return;
+    }
     tcal_->stop();
     tcont18_->stop();
     meter_->measuring_timer()->stop();
@@ -83,25 +84,7 @@ void main_window::create_controls() {
     bt_menu_->set_picture(art::menu_icon(dpr));
     bt_menu_->setToolTip(QStringLiteral("电路文件"));
 
-    menu_ = new QFrame(board_);
-    menu_->setObjectName(QStringLiteral("menu"));
-    menu_->setGeometry(place(layout::kMenu));
-    menu_->setFrameShape(QFrame::Panel);
-    menu_->setFrameShadow(QFrame::Raised);
-    menu_->setAutoFillBackground(true);
-    const char* kMenuNames[3] = {"m1", "m2", "m3"};
-    const QString kMenuTexts[3] = {QStringLiteral("保存电路"), QStringLiteral("调用电路"),
-                                   QStringLiteral("清 空")};
-    for (int k = 0; k < 3; ++k) {
-        QLabel* item = new QLabel(kMenuTexts[k], menu_);
-        item->setObjectName(QString::fromLatin1(kMenuNames[k]));
-        item->setGeometry(twips_rect(layout::kMenuItemLeft, layout::kMenuItemTops[k],
-                                     layout::kMenuItemWidth, layout::kMenuItemHeight));
-        item->setFont(art::label_font(px(190)));
-        item->setCursor(Qt::PointingHandCursor);
-        menu_items_[k] = item;
-    }
-    menu_->hide();
+    menu_ = new file_menu(board_, actions_.menu_actions());
 
     bt_help_ = new QLabel(QStringLiteral("说明"), board_);
     bt_help_->setObjectName(QStringLiteral("BThelp"));
@@ -250,14 +233,15 @@ void main_window::create_instruments() {
 void main_window::connect_controls() {
     connect(bt_menu_, &picture_control::pressed, this, [this] { show_menu(); });
     bt_help_->installEventFilter(this);
-    for (QLabel* item : menu_items_) item->installEventFilter(this);
     connect(board_, &board_view::pressed, this,
             [this](Qt::MouseButton b, Qt::KeyboardModifiers, double x, double y) { on_board_press(b, x, y); });
     connect(board_, &board_view::moved, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) { on_board_move(x, y); });
     connect(board_, &board_view::chip_dropped, this, [this](int row, double x, double y) {
-        model_->drop_chip(row, x, y);
+        placement p;
+        history_->record(QStringLiteral("放置芯片"), [&] { p = model_->take_chip(row, x, y); });
         after_change();
+        report_placement(p, false);
     });
     for (picture_control* stick : sticks_)
         connect(stick, &picture_control::pressed, this, [this](int k) {
@@ -306,8 +290,10 @@ void main_window::connect_controls() {
         icselect_->open();
     });
     connect(icselect_, &chip_box::name_clicked, this, [this](int row) {
-        model_->place_chip_by_name(row);
+        placement p;
+        history_->record(QStringLiteral("放置芯片"), [&] { p = model_->place_chip_by_name(row); });
         after_change();
+        report_placement(p, false);
     });
 }
 
@@ -316,32 +302,35 @@ QString main_window::dialog_folder() const {
     return program_folder_ + QStringLiteral("circuit/");
 }
 
-void main_window::save_command() {
+bool main_window::save_as_command() {
     hide_menu();
     const std::optional<QString> name = prompts_->save_file_name(dialog_folder());
-    if (!name) return;
+    if (!name) return false;
     if (QFile::exists(*name) &&
         !prompts_->ask_overwrite(QStringLiteral("文件") + name->trimmed() + QStringLiteral("已存在，重写它吗?")))
-        return;
-    const file_result result = model_->save(*name);
-    if (!result.ok) prompts_->warn(result.message);
-    cir_name_->setText(model_->circuit_caption());
+        return false;
+    return write_circuit(*name);
 }
 
 void main_window::load_command() {
     hide_menu();
+    if (!unsaved_work_may_go()) return;
     const std::optional<QString> name = prompts_->open_file_name(dialog_folder());
     if (!name) return;
-    const file_result result = model_->load(*name);
-    if (!result.ok) prompts_->warn(result.message);
+    const file_result result =
+        history_->record_load(QStringLiteral("调用电路"), [&] { return model_->load(*name); });
+    if (result.ok) history_->mark_saved();
+    else prompts_->warn(result.message);
     cir_name_->setText(model_->circuit_caption());
+    update_title();
     after_change();
     if (result.ok) lab_->circuit_loaded(*name);
 }
 
 void main_window::clear_command() {
     hide_menu();
-    model_->clear();
+    if (!unsaved_work_may_go()) return;
+    history_->record(QStringLiteral("清空"), [this] { model_->clear(); });
     after_change();
 }
 
@@ -419,6 +408,7 @@ void main_window::sync_chip_pictures() {
                         return;
                     }
                     model_->press_chip(k, x, y);
+                    history_->begin();
                     chip_pictures_[k]->raise();
                 });
         connect(pic, &picture_control::moved, this,
@@ -429,12 +419,14 @@ void main_window::sync_chip_pictures() {
         connect(pic, &picture_control::released, this,
                 [this](int k, Qt::MouseButton button) {
                     if (k > model_->chip_count() || button == Qt::RightButton) return;
-                    model_->release_chip(k);
+                    placement p;
+                    history_->finish(QStringLiteral("移动芯片"), [&] { p = model_->release_chip(k); });
                     after_change();
+                    report_placement(p, true);
                 });
         connect(pic, &picture_control::double_clicked, this, [this](int k, Qt::MouseButton button) {
             if (k > model_->chip_count() || button != Qt::LeftButton) return;
-            model_->delete_chip(k);
+            history_->record(QStringLiteral("删除芯片"), [&] { model_->delete_chip(k); });
             after_change();
         });
         chip_pictures_.push_back(pic);
@@ -557,8 +549,11 @@ void main_window::on_board_press(Qt::MouseButton button, double x, double y) {
     if (button == Qt::LeftButton && power.contains(x, y)) model_->press_power();
     hide_menu();
     if (button != Qt::LeftButton && button != Qt::RightButton) return;
+    history_->begin();
     const board_press_result r =
         model_->press_board(button == Qt::LeftButton ? mouse_button::left : mouse_button::right, x, y);
+    history_->finish(r.outcome == press_outcome::wire_removed ? QStringLiteral("拆除连线") : QStringLiteral("连线"),
+                     [] {});
     if (r.outcome == press_outcome::point_added || r.outcome == press_outcome::wire_finished) {
         const rgb_colour c = model_->wire_colour();
         const QColor colour(red_of(c), green_of(c), blue_of(c));

@@ -13,9 +13,12 @@
 #include <memory>
 #include <vector>
 
+#include "bench_actions.h"
 #include "bench_model.h"
 #include "board_view.h"
 #include "chip_box.h"
+#include "circuit_history.h"
+#include "file_menu.h"
 #include "file_prompts.h"
 #include "help_window.h"
 #include "instruments.h"
@@ -24,6 +27,7 @@
 #include "picture_control.h"
 #include "pinout_window.h"
 #include "scope_on_bench.h"
+#include "status_line.h"
 
 namespace bench {
 
@@ -34,8 +38,9 @@ public:
     ~main_window() override;
 
     board_view* board() const { return board_; }
-    QFrame* menu() const { return menu_; }
-    QLabel* menu_item(int k) const { return menu_items_[k]; }
+    file_menu* menu() const { return menu_; }
+    // Items 0 to 2 are m1 to m3; see menu_item_index for the others.
+    QLabel* menu_item(int k) const { return menu_->item(k); }
     picture_control* menu_button() const { return bt_menu_; }
     QLabel* help_label() const { return bt_help_; }
     picture_control* chip_box_button() const { return ic_button_; }
@@ -67,9 +72,15 @@ public:
     void set_prompts(std::unique_ptr<file_prompts> prompts) { prompts_ = std::move(prompts); }
     // Where the file dialog starts: the shipped circuits until a file is saved or loaded.
     QString dialog_folder() const;
-    void save_command();   // m1
-    void load_command();   // m2
-    void clear_command();  // m3
+    // m1: to the circuit's own file once it has one, else as save_as_command.
+    // True when the circuit was written.
+    bool save_command();
+    bool save_as_command();  // m4: asks for the name
+    void load_command();     // m2
+    void clear_command();    // m3
+    // A file named on the command line: loaded without a question; one that
+    // cannot be loaded gives the usual message and leaves the bench empty.
+    void open_at_start(const QString& path);
     void show_help();      // BThelp
     void show_pinout(int chip);
     void show_module_pinout();
@@ -80,6 +91,15 @@ public:
     // Board redraw: mode 0 or 2 clears the layer and redraws the module and
     // every wire; mode 3 draws the wires over the current picture.
     void redraw_board(int mode);
+
+    // ---- Editing ----
+    circuit_history& history() { return *history_; }
+    const bench_actions& actions() const { return actions_; }
+    status_line* status() const { return status_; }
+    void undo_command();
+    void redo_command();
+    void delete_chip_under_pointer();  // Delete
+    void put_down_wire();              // Esc
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,6 +119,16 @@ private:
     void sync_chip_pictures();
     const QPixmap& outline_of(const std::string& model);
     void after_change();
+    // Editing: the history, the actions and their keys, the status line.
+    void create_editing();
+    void connect_editing();
+    void after_restore();
+    void update_title();
+    void report_placement(const placement& p, bool dragged);
+    bool write_circuit(const QString& path);
+    // Asks whether to save a changed circuit first; false when the user
+    // cancels (or the save failed), so the command that asked must not go on.
+    bool unsaved_work_may_go();
 
     std::unique_ptr<bench_model> model_;
     std::unique_ptr<instruments> instruments_;
@@ -116,8 +146,10 @@ private:
 
     board_view* board_ = nullptr;
     picture_control* bt_menu_ = nullptr;
-    QFrame* menu_ = nullptr;
-    std::array<QLabel*, 3> menu_items_{};
+    file_menu* menu_ = nullptr;
+    bench_actions actions_;
+    circuit_history* history_ = nullptr;
+    status_line* status_ = nullptr;
     QLabel* bt_help_ = nullptr;
     picture_control* ic_button_ = nullptr;
     std::array<picture_control*, 6> sticks_{};

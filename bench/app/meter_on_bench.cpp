@@ -26,6 +26,7 @@ meter_on_bench::meter_on_bench(const instrument_surroundings& around, QObject* p
     : QObject(parent), around_(around) {
     meter_ = new dmeterx::dmeterw(around_.window);
     meter_->setObjectName(QStringLiteral("dmeterw1"));
+    range_seen_ = meter_->range_position();
     move_to_twips(meter_, kStartLeft, kStartTop);
     meter_->hide();
 
@@ -101,6 +102,12 @@ void meter_on_bench::board_redrawn(int mode) {
 // ---- The meter itself ----
 
 void meter_on_bench::meter_pressed(std::int16_t button, float x, float y) {
+    // A press on the range knob turns it before it reaches here: measure
+    // again, so that the needle shows the reading on the new range.
+    if (meter_->range_position() != range_seen_) {
+        range_seen_ = meter_->range_position();
+        timer_->start();
+    }
     if (dragging_) return;
     grab_ = {x, y};
     dragging_ = true;

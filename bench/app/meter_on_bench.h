@@ -62,6 +62,7 @@ private:
     board_point probe_grab_;  // probe picture twips
     int in_hand_ = -1;
     bool inverted_ = false;   // leads in exclusive-or while something is dragged
+    int range_seen_ = 0;      // the range knob's position at the last press on the meter
 };
 
 }  // namespace bench

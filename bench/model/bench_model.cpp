@@ -18,12 +18,6 @@ namespace {
 // with the chip list.
 constexpr int kStartChipRoom = 50;
 
-constexpr double kReferenceOffset = kPitch / 1.4;  // reference point right of the left edge
-constexpr double kDisplayDrop = kPitch / 3;        // display chips sit this much lower
-
-constexpr int kNameClickStep = 50;
-constexpr int kNameClickLimit = 500;
-constexpr int kNameClickRestart = 30;
 
 }  // namespace
 
@@ -168,15 +162,6 @@ int bench_model::drop_chip(int row, double left, double top) {
     return k;
 }
 
-int bench_model::place_chip_by_name(int row) {
-    const int k = drop_chip(row, kBoardWidth / 2 + name_click_offset_,
-                            kBoardHeight / 2 - name_click_offset_ / 2.0);
-    if (k == 0) return 0;
-    name_click_offset_ += kNameClickStep;
-    if (name_click_offset_ > kNameClickLimit) name_click_offset_ = kNameClickRestart;
-    return k;
-}
-
 void bench_model::set_chip_picture_size(int k, double width, double height) {
     chip& c = chip_ref(k);
     c.picture.width = width;
@@ -189,6 +174,8 @@ void bench_model::press_chip(int k, double x, double y) {
     // chip's state at its next call.
     new_circuit_ = true;
     anchor_ = {x, y};
+    drag_chip_ = k;
+    drag_start_ = {chips_[k].picture.left, chips_[k].picture.top};
 }
 
 bool bench_model::move_chip(int k, double x, double y) {
@@ -197,13 +184,6 @@ bool bench_model::move_chip(int k, double x, double y) {
     c.picture.left += x - anchor_.x;
     c.picture.top += y - anchor_.y;
     return true;
-}
-
-void bench_model::release_chip(int k) {
-    chip_at(k);
-    anchor_.x = 0;
-    name_click_offset_ = 0;
-    seat_chip(k);
 }
 
 bool bench_model::seat_chip(int k) {
@@ -227,16 +207,14 @@ bool bench_model::place_on_holes(int k) {
     pic.left = std::max(std::min(pic.left, kBoardWidth - pic.width), 0.0);
     pic.top = std::max(std::min(pic.top, kBoardHeight - pic.height), 0.0);
 
-    const bool display = c.chip_class == 4;
-    const hit h = hit_test(pic.left + kReferenceOffset, pic.top - 5 + (display ? kDisplayDrop : 0));
-    int reduced = h.row;
-    while (reduced > 10) reduced -= 10;
-    const int half = c.pin_count / 2;
-    const bool row_fits = c.mount_kind == 1 ? reduced == 4 : reduced >= 1 && reduced <= 4;
-    if (h.row < 0 || h.column > kGridColumns - 1 - half || !row_fits) return false;
+    const board_point reference = reference_point(pic, c.chip_class);
+    const hit h = hit_test(reference.x, reference.y);
+    if (!seat_fits(h.row, h.column, c.mount_kind, c.pin_count)) return false;
 
-    pic.left = h.at.x - kReferenceOffset;
-    pic.top = h.at.y + 5 - (display ? kDisplayDrop : 0);
+    const board_point origin = picture_origin(h.at, c.chip_class);
+    pic.left = origin.x;
+    pic.top = origin.y;
+    const int half = c.pin_count / 2;
     // Pin 1 is leftmost on the lower row; the upper row runs back from the
     // right, so the last pin sits above pin 1.
     const int lower_row = h.row + (c.mount_kind == 1 ? 1 : 5);

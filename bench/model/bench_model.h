@@ -33,6 +33,8 @@
 #include "board_links.h"
 #include "circuit.h"
 #include "circuit_copy.h"
+#include "circuit_state.h"
+#include "seat_search.h"
 #include "shuzhi.h"
 
 namespace bench {
@@ -104,6 +106,19 @@ struct rubber_band {
     std::optional<band_line> draw;
 };
 
+// Why a chip was not put where the user let it go.
+enum class seat_refusal {
+    none,
+    holes_taken,    // another chip covers some of those holes
+    no_free_place,  // no free seat left on the breadboard (a chip placed by name)
+    circuit_full,   // node numbers would run out
+};
+
+struct placement {
+    int chip = 0;  // the chip placed or let go; 0 when no chip was added
+    seat_refusal refused = seat_refusal::none;
+};
+
 // The outcome of a file command; `message` is the text of the warning box
 // (titled "警告信息") when the command failed.
 struct file_result {
@@ -131,16 +146,23 @@ public:
     // (left, top); not seated until its first release. Returns its number,
     // or 0 when the row is not in the catalogue or the circuit is full.
     int drop_chip(int row, double left, double top);
-    // A click on a chip-box name: a drop near the board's centre, each one a
-    // little right of and above the previous.
-    int place_chip_by_name(int row);
+    // A chip-box entry let go over the board with its picture's top-left at
+    // (left, top). Over the breadboard it seats on the nearest holes that fit
+    // it; when another chip covers those holes no chip is added.
+    placement take_chip(int row, double left, double top);
+    // A click on a chip-box name: the chip goes to the free seat nearest the
+    // board's centre, one column clear of other chips and of wire ends.
+    placement place_chip_by_name(int row);
     void set_chip_picture_size(int k, double width, double height);
     // Left or middle press at (x, y) inside chip k's picture (the right button
     // opens the pin-out viewer, which is the window's).
     void press_chip(int k, double x, double y);
     // A mouse move over chip k's picture; true when the picture moved.
     bool move_chip(int k, double x, double y);
-    void release_chip(int k);  // ends a drag and seats the chip
+    // Ends a drag and seats the chip: over the breadboard on the nearest holes
+    // that fit it; when another chip covers those holes it goes back to where
+    // the drag began.
+    placement release_chip(int k);
     void delete_chip(int k);   // double click: later chips move down by one
     // Snaps chip k onto the holes under its picture; false when the picture is
     // not over a valid seat (the pins keep their previous places).
@@ -148,6 +170,7 @@ public:
 
     // ---- Wiring ----
     void click_colour_stick(int k);  // takes a wire, or cancels the one in hand
+    void put_down_wire();            // cancels the wire in hand, keeping the colour
     rgb_colour wire_colour() const { return wire_colour_; }
     int wire_in_hand() const { return in_hand_; }  // -1 none, 0 taken, 1..20 points taken
     const std::vector<board_point>& points_in_hand() const { return hand_points_; }
@@ -184,6 +207,8 @@ public:
     const QString& circuit_name() const { return circuit_name_; }  // file name, no folder
     QString circuit_caption() const;                                 // the `CirName` label
     const QString& circuit_folder() const { return circuit_folder_; }  // of the last file
+    // The file saved or loaded last, empty before the first.
+    QString circuit_file() const { return circuit_name_.isEmpty() ? QString() : circuit_folder_ + circuit_name_; }
 
     // ---- Copies of the circuit ----
     circuit_copy circuit() const;
@@ -191,6 +216,12 @@ public:
     // has there and with its memory unknown, as after loading; power,
     // switches and the circuit name stay as they are.
     void take_circuit(const circuit_copy& copy);
+
+    // ---- Editing history ----
+    circuit_state snapshot() const;
+    // Takes the circuit of `state` (and its file's name when `with_file`);
+    // a wire in hand or a chip drag ends.
+    void restore_circuit(const circuit_state& state, bool with_file);
 
     // ---- Indicators and board state ----
     bool power_on() const { return power_; }
@@ -242,6 +273,10 @@ private:
     // set, nothing renumbered. For commands that seat many chips and number
     // the nodes once after the last.
     bool place_on_holes(int k);
+    // Whether a chip other than `except` covers any of the holes.
+    bool holes_taken(const footprint& f, int except) const;
+    bool wire_end_near(const footprint& f) const;
+    void move_picture_to_seat(chip& c, chip_seat s);
     void load_outline(chip& c);
     void request_redraw();
     void drop_wire_in_hand();
@@ -294,7 +329,8 @@ private:
     bool pulse_pressed_ = false;
 
     drag_anchor anchor_;
-    int name_click_offset_ = 0;
+    int drag_chip_ = 0;       // the chip pressed last, until its release
+    board_point drag_start_;  // its picture's left and top at the press
 
     rgb_colour wire_colour_ = kStartWireColour;
     int in_hand_ = -1;

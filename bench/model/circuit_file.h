@@ -65,9 +65,10 @@ struct read_result {
     std::vector<circuit_record> records;  // wires and chips, up to the end record
 };
 
-// Reads records up to the end record, or to the end of a file of whole
-// records. A record that is not sound, a file cut inside a record before any
-// end record, or a circuit with more nodes than node numbers can hold, is
+// Reads records up to the end record; whatever follows it (older records of
+// a longer circuit written over) is not read. A record that is not sound, a
+// file that ends before its end record (cut at a record boundary or inside a
+// record), or a circuit with more nodes than node numbers can hold, is
 // bad_format.
 read_result read_circuit_file(const QString& path);
 

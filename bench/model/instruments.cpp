@@ -51,6 +51,15 @@ void instruments::set_down_probe_at(instrument which, int k, int row, int column
     attach_probes();
 }
 
+void instruments::reattach_probes() {
+    for (const auto& pair : probes_)
+        for (const probe_contact& p : pair)
+            if (p.on_point()) {
+                attach_probes();
+                return;
+            }
+}
+
 void instruments::find_contact_chip(probe_contact& p) const {
     p.chip = 0;
     p.pin = 0;

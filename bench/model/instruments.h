@@ -91,6 +91,10 @@ public:
     hit set_down_probe(instrument which, int k, double x, double y);
     // The same on a known point; -1, -1 sets the probe down away from every point.
     void set_down_probe_at(instrument which, int k, int row, int column);
+    // Another circuit came onto the bench (an undo, a redo): the probes that
+    // sit on points join it again where they sit. With no probe on a point
+    // the circuit's wires are left exactly as they came.
+    void reattach_probes();
 
     // ---- The multimeter ----
     // One sample: volts at the red probe minus volts at the black one; 0

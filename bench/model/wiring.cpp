@@ -1,6 +1,8 @@
 // Wiring on the board: a wire is taken by a colour stick, started and ended
 // with left presses on connection points, bent with right presses, and
-// removed by a left press on one of its ends.
+// removed by a left press on one of its ends while no wire is in hand. With a
+// wire in hand, a press on another wire's end connects there, so that several
+// wires can share one point.
 #include "bench_model.h"
 #include "circuit_file.h"
 
@@ -32,6 +34,12 @@ void bench_model::click_colour_stick(int k) {
         hand_points_.clear();
         band_.reset();
     }
+}
+
+void bench_model::put_down_wire() {
+    if (in_hand_ < 0) return;
+    drop_wire_in_hand();
+    request_redraw();  // wipes the points and lines drawn for it
 }
 
 int bench_model::add_wire(wire w) {
@@ -66,8 +74,8 @@ board_press_result bench_model::press_board(mouse_button button, double x, doubl
         indicators_off();
         apply_power_state();
         meter();
-        // A press on a wire's end removes it, also while another is in hand.
-        for (int w = 1; w <= wire_count(); ++w) {
+        // With no wire in hand, a press on a wire's end removes that wire.
+        for (int w = 1; in_hand_ < 0 && w <= wire_count(); ++w) {
             if (!wires_[w].has_end_at(h.row, h.column)) continue;
             remove_wire(w);
             node_numbering();

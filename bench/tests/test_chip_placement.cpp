@@ -146,17 +146,144 @@ TEST(Dropping, TheOutlineGivesThePictureItsSize) {
     EXPECT_DOUBLE_EQ(bench.chip_at(b).picture.width, kPitch * 7) << "no outline: the size stays";
 }
 
-TEST(NameClick, EachChipLandsALittleRightAndAboveThePrevious) {
+// The holes a chip covers, one column wider on either side.
+footprint widened(const chip& c) {
+    footprint f = *footprint_of(c);
+    --f.first_column;
+    ++f.last_column;
+    return f;
+}
+
+TEST(NameClick, ChipsGoToFreeSeatsNearTheCentreOneColumnApart) {
     bench_model bench;
-    for (int i = 0; i < 3; ++i) {
-        const int k = bench.place_chip_by_name(0);
-        EXPECT_DOUBLE_EQ(bench.chip_at(k).picture.left, kBoardWidth / 2 + 50 * i);
-        EXPECT_DOUBLE_EQ(bench.chip_at(k).picture.top, kBoardHeight / 2 - 25 * i);
+    const placement first = bench.place_chip_by_name(row_of("74LS00"));
+    ASSERT_EQ(first.refused, seat_refusal::none);
+    const chip& c = bench.chip_at(first.chip);
+    ASSERT_TRUE(c.seated());
+    EXPECT_EQ(c.places[14].row, 14) << "the seat row nearest the board's middle";
+    EXPECT_NEAR(c.picture.left, kBoardWidth / 2, kPitch);
+    for (const char* model : {"74LS04", "74LS151", "74LS00", "74LS273", "BS204"}) {
+        const placement p = bench.place_chip_by_name(row_of(model));
+        ASSERT_GT(p.chip, 0) << model;
+        ASSERT_TRUE(bench.chip_at(p.chip).seated()) << model;
+        for (int k = 1; k < p.chip; ++k)
+            EXPECT_FALSE(widened(bench.chip_at(k)).overlaps(*footprint_of(bench.chip_at(p.chip))))
+                << model << " against chip " << k;
     }
-    bench.release_chip(3);  // any release starts the offsets again
-    EXPECT_DOUBLE_EQ(bench.chip_at(bench.place_chip_by_name(0)).picture.left, kBoardWidth / 2);
-    for (int i = 1; i <= 10; ++i) bench.place_chip_by_name(0);  // offsets 50 .. 500
-    EXPECT_DOUBLE_EQ(bench.chip_at(bench.place_chip_by_name(0)).picture.left, kBoardWidth / 2 + 30);
+}
+
+TEST(NameClick, KeepsClearOfWireEnds) {
+    bench_model bench;
+    const int k = bench.place_chip_by_name(row_of("74LS00")).chip;
+    const footprint where = *footprint_of(bench.chip_at(k));
+    bench.delete_chip(k);
+    connect(bench, 36, 0, where.top_row - 2, where.first_column + 3);  // on the upper pins' strip
+    const chip& c = bench.chip_at(bench.place_chip_by_name(row_of("74LS00")).chip);
+    const footprint now = *footprint_of(c);
+    EXPECT_TRUE(now.first_column > where.first_column + 3 || now.last_column < where.first_column + 3 ||
+                now.top_row != where.top_row)
+        << "a chip placed by name joins no wire";
+}
+
+TEST(NameClick, AFullBreadboardTakesNoMoreChips) {
+    bench_model bench;
+    int placed = 0;
+    placement p;
+    while ((p = bench.place_chip_by_name(row_of("74LS00"))).chip > 0) ++placed;
+    EXPECT_EQ(p.refused, seat_refusal::no_free_place);
+    EXPECT_GE(placed, 3 * 7) << "three seat rows of seven or eight chips with a column between them";
+    EXPECT_EQ(bench.chip_count(), placed);
+}
+
+// A 74LS00 let go with its reference point off the seat (14, 20) by (dx, dy).
+struct near_case {
+    double dx, dy;
+};
+void PrintTo(const near_case& c, std::ostream* out) { *out << "(" << c.dx << ", " << c.dy << ")"; }
+
+class Taking : public ::testing::TestWithParam<near_case> {};
+
+TEST_P(Taking, AChipLetGoOverTheBreadboardSeatsOnTheNearestHoles) {
+    const near_case c = GetParam();
+    const board_point exact = seat_position(14, 20);
+    bench_model bench;
+    const placement taken = bench.take_chip(row_of("74LS00"), exact.x + c.dx, exact.y + c.dy);
+    ASSERT_EQ(taken.refused, seat_refusal::none);
+    EXPECT_EQ(bench.chip_at(taken.chip).places[14].row, 14);
+    EXPECT_EQ(bench.chip_at(taken.chip).places[14].column, 20);
+    EXPECT_DOUBLE_EQ(bench.chip_at(taken.chip).picture.left, exact.x);
+
+    // The same from a drag: pressed, moved, let go.
+    const board_point lower = seat_position(24, 20);
+    const int k = bench.drop_chip(row_of("74LS00"), 500, 6800);
+    bench.press_chip(k, 20, 20);
+    bench.move_chip(k, 20 + lower.x + c.dx - 500, 20 + lower.y + c.dy - 6800);
+    EXPECT_EQ(bench.release_chip(k).refused, seat_refusal::none);
+    EXPECT_EQ(bench.chip_at(k).places[14].row, 24);
+    EXPECT_EQ(bench.chip_at(k).places[14].column, 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(Offsets, Taking,
+                         ::testing::Values(near_case{0, 0}, near_case{50, 45}, near_case{-50, 90},
+                                           near_case{40, -400}, near_case{-52, 700}));
+
+TEST(Taking, ColumnsPastTheLastSeatTakeTheLastSeat) {
+    bench_model bench;
+    const board_point at = seat_position(14, 60);
+    const placement p = bench.take_chip(row_of("74LS00"), at.x, at.y);
+    EXPECT_EQ(bench.chip_at(p.chip).places[14].column, 57) << "64 - 7";
+}
+
+TEST(Taking, AChipLetGoOffTheBreadboardLiesUnseatedWhereItFell) {
+    bench_model bench;
+    const placement p = bench.take_chip(row_of("74LS00"), 5000, 6800);
+    ASSERT_GT(p.chip, 0);
+    EXPECT_FALSE(bench.chip_at(p.chip).seated());
+    EXPECT_DOUBLE_EQ(bench.chip_at(p.chip).picture.left, 5000);
+    EXPECT_DOUBLE_EQ(bench.chip_at(p.chip).picture.top, 6800);
+}
+
+TEST(Taking, HolesAnotherChipCoversAreRefused) {
+    bench_model bench;
+    place_chip(bench, "74LS00", 14, 20);  // rows 14 and 15, columns 20 to 26
+    struct attempt {
+        const char* model;
+        int row, column;
+        bool taken;
+    };
+    const attempt attempts[] = {
+        {"74LS04", 14, 26, true},   // shares column 26
+        {"74LS04", 14, 27, false},  // right beside it
+        {"74LS04", 14, 14, true},   // columns 14 to 20 reach its column 20
+        {"74LS151", 11, 18, true},  // rows 11 to 16 lie over the chip's pins
+        {"74LS151", 21, 18, false},
+    };
+    for (const attempt& a : attempts) {
+        const int before = bench.chip_count();
+        const board_point at = seat_position(a.row, a.column);
+        const placement p = bench.take_chip(row_of(a.model), at.x, at.y);
+        EXPECT_EQ(p.refused == seat_refusal::holes_taken, a.taken) << a.model << " at " << a.column;
+        EXPECT_EQ(bench.chip_count(), a.taken ? before : before + 1) << a.model << " at " << a.column;
+    }
+}
+
+TEST(Releasing, AChipLetGoOnAnotherGoesBackWhereItWas) {
+    bench_model bench;
+    place_chip(bench, "74LS00", 14, 20);
+    const int k = place_chip(bench, "74LS04", 4, 20);
+    const chip before = bench.chip_at(k);
+    bench.press_chip(k, 20, 20);
+    bench.move_chip(k, 20 + 3 * 112.4, 20 + 2070);  // over the first chip's holes
+    const placement p = bench.release_chip(k);
+    EXPECT_EQ(p.refused, seat_refusal::holes_taken);
+    const chip& after = bench.chip_at(k);
+    EXPECT_DOUBLE_EQ(after.picture.left, before.picture.left);
+    EXPECT_DOUBLE_EQ(after.picture.top, before.picture.top);
+    EXPECT_EQ(after.places[14].row, 4);
+    EXPECT_EQ(after.places[14].column, 20);
+    // Let go on its own holes again, it stays.
+    bench.press_chip(k, 20, 20);
+    EXPECT_EQ(bench.release_chip(k).refused, seat_refusal::none);
 }
 
 TEST(Dragging, MovesKeepThePressPointUnderThePointer) {

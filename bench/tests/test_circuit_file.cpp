@@ -216,9 +216,9 @@ TEST_F(file_test, GroupsAreRecomputedAndAnyOtherKindIsAChip) {
     write_bytes(path("kinds.cir"),
                 joined({wire_bytes(23, 4, 35, 5, 0),
                         chip_bytes(0, "74LS00", 1, 14, 1, kNandDescription, 100, 100),
-                        chip_bytes(5, "NOSUCH", 2, 8, 1, "", 100, 100)}));
+                        chip_bytes(5, "NOSUCH", 2, 8, 1, "", 100, 100), record_bytes().i16(0, kEndRecord)}));
     bench_model bench;
-    ASSERT_TRUE(bench.load(path("kinds.cir")).ok) << "whole records without an end record";
+    ASSERT_TRUE(bench.load(path("kinds.cir")).ok);
     EXPECT_EQ(bench.wire_at(1).start_group, 4);
     EXPECT_EQ(bench.wire_at(1).end_group, 35);
     ASSERT_EQ(bench.chip_count(), 2);
@@ -239,7 +239,7 @@ TEST_F(file_test, RecordsAfterTheEndRecordAreIgnored) {
 TEST_F(file_test, UndecodableTextNeverStopsALoad) {
     record_bytes odd = chip_bytes(kChipRecord, QByteArray::fromHex("fffe80ff81"), 1, 14, 1, "", 100, 100);
     odd.bytes[28 + 39] = '\x81';  // a lead byte without its trail byte
-    write_bytes(path("odd.cir"), joined({odd}));
+    write_bytes(path("odd.cir"), joined({odd, record_bytes().i16(0, kEndRecord)}));
     bench_model bench;
     ASSERT_TRUE(bench.load(path("odd.cir")).ok);
     EXPECT_EQ(bench.chip_count(), 1);
@@ -285,6 +285,8 @@ std::vector<bad_file> bad_files() {
         {"mount kind 3", joined({chip_with(3, 14), end})},
         {"cut short", joined({good_wire, chip_with(1, 14)}).left(kRecordSize + 100)},
         {"cut inside the first record", joined({end}).left(2)},
+        {"whole records without an end record", joined({good_wire, chip_with(1, 14)})},
+        {"empty", QByteArray()},
     };
 }
 
@@ -371,3 +373,23 @@ TEST(Messages, NameTheFileTrimmed) {
 }
 
 }  // namespace
+
+TEST(SharedPoints, SeveralWiresOnOnePointSaveLoadAndNumberAsOneNode) {
+    QTemporaryDir folder;
+    bench_model bench;
+    place_chip(bench, "74LS04", 14, 10);
+    for (const int column : {10, 11, 12}) connect(bench, 36, 0, 17, column);  // switch 0 to pins 1, 2, 3
+    connect(bench, 36, 0, 36, 0);  // and a probe's contact wire on the same terminal
+    ASSERT_TRUE(bench.save(folder.filePath("shared.cir")).ok);
+    bench_model loaded;
+    ASSERT_TRUE(loaded.load(folder.filePath("shared.cir")).ok);
+    ASSERT_EQ(loaded.wire_count(), 4);
+    for (int w = 1; w <= 4; ++w) {
+        EXPECT_EQ(loaded.wire_at(w).start_row, 36) << w;
+        EXPECT_EQ(loaded.wire_at(w).node, loaded.wire_at(1).node) << w;
+    }
+    for (const int pin : {1, 2, 3}) EXPECT_EQ(loaded.node_of_pin(pin, 1), loaded.wire_at(1).node) << pin;
+    EXPECT_EQ(loaded.wire_at(2).end_column, 11);
+    ASSERT_TRUE(loaded.save(folder.filePath("again.cir")).ok);
+    EXPECT_EQ(file_bytes(folder.filePath("again.cir")), file_bytes(folder.filePath("shared.cir")));
+}

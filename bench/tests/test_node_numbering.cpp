@@ -123,13 +123,14 @@ TEST(NodeNumbering, ALongChainOfWiresNeedsNoDeepRecursion) {
     constexpr int kWires = 30000;
     QTemporaryDir folder;
     const QString path = folder.filePath("chain.cir");
-    std::vector<circuit_record> records(kWires);
+    std::vector<circuit_record> records(kWires + 1);
     for (int w = 0; w < kWires; ++w) {
         records[w].record_kind = kWireRecord;
         records[w].start_row = static_cast<std::int16_t>(w % 2 ? 0 : 5);
         records[w].end_row = static_cast<std::int16_t>(w % 2 ? 5 : 0);
         records[w].start_column = records[w].end_column = 7;
     }
+    records[kWires].record_kind = kEndRecord;
     ASSERT_TRUE(write_circuit_file(path, records));
     bench_model bench;
     ASSERT_TRUE(bench.load(path).ok);

@@ -88,19 +88,27 @@ TEST(Wiring, TheStartPointAgainFinishesAWireOfTwoEqualPoints) {
     EXPECT_TRUE(bench.wire_at(1).is_contact());
 }
 
-TEST(Wiring, APressOnAWireEndRemovesItAndKeepsTheWireInHand) {
+TEST(Wiring, APressOnAWireEndWithoutAWireInHandRemovesIt) {
     bench_model bench;
     bench::testing::connect(bench, 36, 0, 12, 40);
     bench::testing::connect(bench, 36, 1, 13, 40);
-    bench.click_colour_stick(2);
-    left_on(bench, 20, 20);
     const board_press_result r = left_on(bench, 36, 0);
     EXPECT_EQ(r.outcome, press_outcome::wire_removed);
     EXPECT_EQ(r.wire, 1);
     ASSERT_EQ(bench.wire_count(), 1);
     EXPECT_EQ(bench.wire_at(1).start_column, 1) << "the later wire moved down";
     EXPECT_EQ(bench.wire_at(1).node, 1) << "renumbered";
-    EXPECT_EQ(bench.wire_in_hand(), 1);
+}
+
+TEST(Wiring, WithAWireInHandAPressOnAWireEndConnectsThere) {
+    bench_model bench;
+    bench::testing::connect(bench, 36, 0, 12, 40);
+    bench.click_colour_stick(2);
+    EXPECT_EQ(left_on(bench, 36, 0).outcome, press_outcome::point_added) << "a wire starts on another's end";
+    EXPECT_EQ(left_on(bench, 12, 40).outcome, press_outcome::wire_finished) << "and ends on one";
+    ASSERT_EQ(bench.wire_count(), 2);
+    EXPECT_EQ(bench.wire_at(2).start_row, 36);
+    EXPECT_EQ(bench.wire_at(2).end_column, 40);
 }
 
 TEST(Wiring, PressesThatDoNothing) {
@@ -117,15 +125,42 @@ TEST(Wiring, PressesThatDoNothing) {
     EXPECT_EQ(bench.wire_in_hand(), 0);
 }
 
-TEST(Wiring, TwoWiresCannotEndOnOneTerminal) {
+TEST(Wiring, ASwitchTerminalFeedsTwoChips) {
     bench_model bench;
-    bench.click_colour_stick(0);
-    left_on(bench, 36, 0);
-    left_on(bench, 10, 10);
-    bench.click_colour_stick(0);
-    left_on(bench, 11, 10);
-    EXPECT_EQ(left_on(bench, 36, 0).outcome, press_outcome::wire_removed);
+    const int a = bench::testing::place_chip(bench, "74LS04", 14, 10);
+    const int b = bench::testing::place_chip(bench, "74LS04", 14, 30);
+    for (const int column : {10, 30}) {  // switch 0 to pin 1 of each inverter
+        bench.click_colour_stick(0);
+        left_on(bench, 36, 0);
+        left_on(bench, 17, column);
+    }
+    ASSERT_EQ(bench.wire_count(), 2);
+    EXPECT_EQ(bench.wire_at(1).node, bench.wire_at(2).node) << "one point, one node";
+    EXPECT_EQ(bench.node_of_pin(1, a), bench.node_of_pin(1, b));
+    bench.press_switch(0);
+    bench.press_power();
+    bench.clock_tick();
+    EXPECT_EQ(bench.pin_reading(1, a), lgsim::kHigh);
+    EXPECT_EQ(bench.pin_reading(1, b), lgsim::kHigh) << "both chips are driven";
+}
+
+TEST(Wiring, EscPutsTheWireInHandDown) {
+    bench_model bench;
+    hook_log log;
+    bench::testing::record_hooks(bench, log);
+    const rgb_colour colour = kWireStickColours[3];
+    bench.click_colour_stick(3);
+    left_on(bench, 7, 20);
+    bench.press_board(mouse_button::right, 4000, 2500);
+    log.redraws.clear();
+    bench.put_down_wire();
+    EXPECT_EQ(bench.wire_in_hand(), -1);
+    EXPECT_TRUE(bench.points_in_hand().empty());
+    EXPECT_EQ(bench.wire_colour(), colour) << "the colour stays for the next wire";
+    EXPECT_EQ(log.redraws, std::vector<int>{kRedrawAll}) << "the points drawn are wiped";
     EXPECT_EQ(bench.wire_count(), 0);
+    bench.put_down_wire();
+    EXPECT_EQ(log.redraws.size(), 1u) << "nothing in hand, nothing to wipe";
 }
 
 TEST(RubberBand, FollowsThePointerFromTheLastPointTaken) {

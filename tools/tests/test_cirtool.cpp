@@ -140,10 +140,47 @@ TEST_F(cirtool_test, InfoNamesAnUnseatedChip) {
     const QString file = folder.filePath("loose.cir");
     circuit_record loose = chip_record("74LS04  ", "六反向器", 14, 10);
     loose.top = 7000;  // below the breadboard: kept inside the board, on no hole
-    write_circuit_file(file, {loose});
+    circuit_record end = loose;
+    end.record_kind = kEndRecord;
+    write_circuit_file(file, {loose, end});
     ASSERT_EQ(run({"info", file}), cirtool::kSuccess);
     EXPECT_EQ(out.str(), "chip 1 74LS04 1 14 1 6960 2529 unseated\n");
 }
+
+// The nand circuit's file (ten wires, a chip and the end record) cut at
+// every record boundary and inside records: every command refuses it with the
+// bench's message.
+class cut_file : public cirtool_test, public ::testing::WithParamInterface<int> {};
+
+TEST_P(cut_file, IsRefusedWithTheFormatError) {
+    QFile whole(nand);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    ASSERT_EQ(bytes.size(), 12 * kRecordSize);
+    const int length = GetParam();
+    const QString cut = folder.filePath("cut.cir");
+    QFile out_file(cut);
+    ASSERT_TRUE(out_file.open(QIODevice::WriteOnly));
+    out_file.write(bytes.left(length));
+    out_file.close();
+    for (const char* command : {"info", "dump"}) {
+        EXPECT_EQ(run({command, cut}), cirtool::kFileFailed) << command << " of " << length << " bytes";
+        EXPECT_EQ(QString::fromStdString(err.str()), format_error_message(cut) + QStringLiteral("\n")) << command;
+        EXPECT_TRUE(out.str().empty()) << command;
+    }
+    EXPECT_EQ(run({"run", cut, "power on", "tick"}), cirtool::kFileFailed) << length;
+}
+
+// Every record boundary short of the end record (0 to 11 records: 1,826 bytes
+// is the whole circuit without its end record), a byte into the file, the
+// middle of a record, a byte either side of a boundary and a byte short of
+// the end.
+INSTANTIATE_TEST_SUITE_P(Cuts, cut_file,
+                         ::testing::Values(0, 166, 332, 498, 664, 830, 996, 1162, 1328, 1494, 1660, 1826, 1, 83,
+                                           800, 1659, 1661, 12 * 166 - 1),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::to_string(info.param) + "_bytes";
+                         });
 
 TEST_F(cirtool_test, ReadingSteps) {
     ASSERT_EQ(run({"run", nand, "power on", "switch 0 1", "tick", "point 36 22", "point 18 12",

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QMimeData>
+#include <QSpontaneKeyEvent>
+#include <QWheelEvent>
 
 #include "catalogue.h"
 #include "ui_helpers.h"
@@ -68,6 +70,60 @@ TEST(ChipBox, CategoryCounts) {
     EXPECT_EQ(box->model_label(0)->text(), QStringLiteral("74LS74"));
 }
 
+TEST(ChipBox, TheSearchFieldFiltersByModelOrDescription) {
+    main_window w;
+    chip_box* box = w.chips_box();
+    QTest::keyClicks(box->search_field(), QStringLiteral("138"));
+    ASSERT_EQ(box->shown_count(), 1);
+    EXPECT_EQ(box->model_label(0)->text(), QStringLiteral("74LS138"));
+    EXPECT_EQ(box->name_label(0)->text().left(3), QStringLiteral("1. "));
+    click(box->name_label(0));
+    ASSERT_EQ(w.model().chip_count(), 1);
+    EXPECT_EQ(w.model().chip_at(1).model, "74LS138") << "a filtered entry places its own chip";
+
+    box->search_field()->clear();
+    box->search_field()->insert(QStringLiteral("计数器"));  // as an input method puts it in
+    int counters = 0;
+    for (const auto& e : lgsim::kCatalogue) counters += QString::fromUtf8(e.description.data(), e.description.size()).contains(QStringLiteral("计数器"));
+    EXPECT_GT(counters, 1);
+    EXPECT_EQ(box->shown_count(), counters);
+    for (int i = 0; i < box->shown_count(); ++i) EXPECT_TRUE(box->name_label(i)->text().contains(QStringLiteral("计数器")));
+    EXPECT_FALSE(box->name_label(counters)->isVisibleTo(box));
+
+    box->search_field()->setText(QStringLiteral("ls7"));  // letter case does not matter
+    box->fill(2);                                           // and the category still holds
+    for (int i = 0; i < box->shown_count(); ++i)
+        EXPECT_TRUE(box->model_label(i)->text().startsWith(QStringLiteral("74LS7"))) << i;
+    box->search_field()->clear();
+    box->fill(0);
+    EXPECT_EQ(box->shown_count(), static_cast<int>(lgsim::kCatalogue.size()));
+}
+
+TEST(ChipBox, TheMouseWheelScrollsTheList) {
+    main_window w;
+    w.show();
+    click(w.chip_box_button());
+    chip_box* box = w.chips_box();
+    box->finish_slide();
+    const int top = box->entry_panel()->y();
+    QLabel* over = box->name_label(1);
+    const QPointF at = over->rect().center();
+    // The wheel as the platform delivers it: to the label under the pointer,
+    // passed on to its parents until one takes it.
+    QWheelEvent down(at, over->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&down);
+    QCoreApplication::instance()->notify(over, &down);  // sendEvent would make it a synthesized one
+    EXPECT_GT(box->scroll_bar()->value(), 0);
+    EXPECT_LT(box->entry_panel()->y(), top) << "the list moved up";
+    QWheelEvent up(at, over->mapToGlobal(at), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&up);
+    QCoreApplication::instance()->notify(over, &up);
+    EXPECT_EQ(box->scroll_bar()->value(), 0);
+    EXPECT_EQ(box->entry_panel()->y(), top);
+}
+
 TEST(ChipBox, OpensAndClosesBySliding) {
     main_window w;
     w.show();
@@ -80,26 +136,67 @@ TEST(ChipBox, OpensAndClosesBySliding) {
     EXPECT_FALSE(w.chips_box()->isVisible());
 }
 
-TEST(Chips, DropAddsTheDraggedEntrysChip) {
+TEST(Chips, ADropOverTheBreadboardSeatsTheChipOnTheFirstDrop) {
     main_window w;
     w.chips_box()->fill(2);
-    drop_row(w, w.chips_box()->row_of_entry(0), 3000, 2000);
+    // Between holes: the reference point falls 40 twips right of and 60 below (14, 20).
+    const board_point seat = point_position(14, 20);
+    drop_row(w, w.chips_box()->row_of_entry(0), seat.x - kPitch / 1.4 + 40, seat.y + 5 + 60);
     ASSERT_EQ(w.model().chip_count(), 1);
-    EXPECT_EQ(w.model().chip_at(1).model, "74LS74");
-    EXPECT_NEAR(w.model().chip_at(1).picture.left, 3000, 15);
-    EXPECT_NEAR(w.model().chip_at(1).picture.top, 2000, 15);
-    EXPECT_FALSE(w.model().chip_at(1).seated()) << "a drop does not seat";
+    const chip& c = w.model().chip_at(1);
+    EXPECT_EQ(c.model, "74LS74");
+    ASSERT_TRUE(c.seated()) << "no second drag needed";
+    EXPECT_EQ(c.places[14].row, 14);
+    EXPECT_EQ(c.places[14].column, 20);
+    EXPECT_EQ(w.chip_picture(1)->geometry(),
+              twips_rect(c.picture.left, c.picture.top, c.picture.width, c.picture.height));
+    EXPECT_EQ(w.history().stack()->count(), 1) << "the drop can be undone";
 }
 
-TEST(Chips, NameClicksPlaceChipsStepByStep) {
+TEST(Chips, ADropOffTheBreadboardLiesWhereItFell) {
+    main_window w;
+    drop_row(w, row_of("74LS00"), 5000, 6800);
+    ASSERT_EQ(w.model().chip_count(), 1);
+    EXPECT_FALSE(w.model().chip_at(1).seated());
+    EXPECT_NEAR(w.model().chip_at(1).picture.left, 5000, 15);
+    EXPECT_NEAR(w.model().chip_at(1).picture.top, 6800, 15);
+}
+
+TEST(Chips, ADropOnAnotherChipsHolesIsRefusedAndTheStatusLineSaysWhy) {
+    main_window w;
+    seat_by_mouse(w, "74LS00", 14, 20);
+    const board_point seat = point_position(14, 23);
+    drop_row(w, row_of("74LS04"), seat.x - kPitch / 1.4, seat.y + 5);
+    EXPECT_EQ(w.model().chip_count(), 1);
+    EXPECT_TRUE(w.status()->message().contains(QStringLiteral("占用"))) << w.status()->message().toStdString();
+}
+
+TEST(Chips, AChipDraggedOntoAnotherGoesBackAndTheStatusLineSaysWhy) {
+    main_window w;
+    seat_by_mouse(w, "74LS00", 14, 20);
+    const int k = seat_by_mouse(w, "74LS04", 4, 30);
+    const QRect before = w.chip_picture(k)->geometry();
+    drag_chip(w, k, -8 * 112.4, 2070);  // onto the first chip's holes
+    const chip& c = w.model().chip_at(k);
+    EXPECT_EQ(c.places[14].row, 4);
+    EXPECT_EQ(c.places[14].column, 30);
+    EXPECT_EQ(w.chip_picture(k)->geometry(), before) << "the picture went back with it";
+    EXPECT_TRUE(w.status()->message().contains(QStringLiteral("放回原处"))) << w.status()->message().toStdString();
+}
+
+TEST(Chips, NameClicksPlaceChipsOnFreeSeats) {
     main_window w;
     for (int k = 0; k < 3; ++k) click(w.chips_box()->name_label(0));
     ASSERT_EQ(w.model().chip_count(), 3);
-    for (int k = 1; k <= 3; ++k)
-        EXPECT_NEAR(w.model().chip_at(k).picture.left, kBoardWidth / 2 + 50 * (k - 1), 1) << k;
+    for (int k = 1; k <= 3; ++k) {
+        ASSERT_TRUE(w.model().chip_at(k).seated()) << k;
+        for (int j = 1; j < k; ++j)
+            EXPECT_FALSE(footprint_of(w.model().chip_at(j))->overlaps(*footprint_of(w.model().chip_at(k))))
+                << j << " and " << k;
+    }
 }
 
-TEST(Chips, DraggingSeatsOnTheHolesAndTheColumnLimitHolds) {
+TEST(Chips, DraggingSeatsOnTheNearestHolesThatFit) {
     main_window w;
     const int k = seat_by_mouse(w, "74LS00", 14, 51);
     const chip& c = w.model().chip_at(k);
@@ -108,10 +205,9 @@ TEST(Chips, DraggingSeatsOnTheHolesAndTheColumnLimitHolds) {
     EXPECT_EQ(c.places[1].column, 51);
     EXPECT_EQ(c.places[14].row, 14);
     EXPECT_EQ(c.places[14].column, 51);
-    // Column 58 leaves no room for seven pins: the seat is refused and the
-    // pins keep their places.
+    // Column 58 leaves no room for seven pins: the nearest seat that fits is 57.
     drag_chip(w, k, 7 * 112.4, 0);
-    EXPECT_EQ(w.model().chip_at(k).places[1].column, 51);
+    EXPECT_EQ(w.model().chip_at(k).places[1].column, 57);
 }
 
 TEST(Chips, DoubleClickDeletesAndRenumbers) {

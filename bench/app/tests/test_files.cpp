@@ -5,40 +5,13 @@
 #include <QTemporaryDir>
 #include <deque>
 
+#include "scripted_prompts.h"
 #include "ui_helpers.h"
 
 using namespace bench;
 using namespace bench::testing;
 
 namespace {
-
-// Answers the file dialog and the message boxes from scripted replies and
-// remembers what was asked.
-struct scripted_prompts : file_prompts {
-    std::deque<std::optional<QString>> file_names;
-    std::deque<bool> overwrite_answers;
-    QStringList questions;
-    QStringList warnings;
-    QStringList dialog_folders;
-
-    std::optional<QString> save_file_name(const QString& folder) override { return next(folder); }
-    std::optional<QString> open_file_name(const QString& folder) override { return next(folder); }
-    bool ask_overwrite(const QString& text) override {
-        questions << text;
-        const bool yes = overwrite_answers.front();
-        overwrite_answers.pop_front();
-        return yes;
-    }
-    void warn(const QString& text) override { warnings << text; }
-
-private:
-    std::optional<QString> next(const QString& folder) {
-        dialog_folders << folder;
-        auto name = file_names.front();
-        file_names.pop_front();
-        return name;
-    }
-};
 
 struct files_fixture : ::testing::Test {
     main_window w;
@@ -179,6 +152,97 @@ TEST_F(files_fixture, ClearKeepsThePowerAndShowsItsState) {
     EXPECT_TRUE(w.model().new_circuit());
 }
 
+// A circuit of two wires and three chips saved by another bench: six records.
+QByteArray six_record_file(const QString& path) {
+    bench_model other;
+    for (int k = 0; k < 3; ++k) other.place_chip_by_name(0);
+    for (const int column : {0, 1}) {
+        wire w;
+        w.start_row = 36;
+        w.start_column = static_cast<std::int16_t>(column);
+        w.end_row = 7;
+        w.end_column = static_cast<std::int16_t>(20 + column);
+        w.points = {{100, 100}, {200, 200}};
+        other.add_wire(w);
+    }
+    EXPECT_TRUE(other.save(path).ok);
+    return contents(path);
+}
+
+class cut_files : public files_fixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(cut_files, AreRefusedWholeAndTheBenchKeepsItsCircuit) {
+    const QByteArray whole = six_record_file(path("whole.cir"));
+    ASSERT_EQ(whole.size(), 6 * 166);
+    const QString cut = path("cut.cir");
+    QFile file(cut);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(whole.left(GetParam()));
+    file.close();
+
+    build_small_circuit();
+    save_as(path("mine.cir"));
+    const circuit_copy before = w.model().circuit();
+    const QString title = w.windowTitle();
+    load_from(cut);
+    ASSERT_EQ(prompts->warnings.size(), 1);
+    EXPECT_EQ(prompts->warnings[0], QStringLiteral("文件") + cut + QStringLiteral("格式错误"));
+    EXPECT_TRUE(same_circuit(w.model().circuit(), before));
+    EXPECT_EQ(w.circuit_name()->text(), QStringLiteral("电路名称: mine.cir"));
+    EXPECT_EQ(w.windowTitle(), title);
+    EXPECT_FALSE(w.history().stack()->canRedo());
+    EXPECT_EQ(w.history().undo_text(), QStringLiteral("连线")) << "a refused file is nothing to undo";
+}
+
+// Every record boundary short of the end record (0 to 5 records), a byte into
+// the file, the middle of a record, a byte either side of a boundary and a
+// byte short of the end.
+INSTANTIATE_TEST_SUITE_P(Cuts, cut_files,
+                         ::testing::Values(0, 166, 332, 498, 664, 830, 1, 83, 165, 167, 500, 995),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::to_string(info.param) + "_bytes";
+                         });
+
+TEST_F(files_fixture, AWholeFileLoadsAndOldRecordsAfterItsEndAreLeftAlone) {
+    QByteArray bytes = six_record_file(path("whole.cir"));
+    bytes += bytes.left(3 * 166);  // what a longer circuit written over left behind
+    QFile file(path("tail.cir"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    load_from(path("tail.cir"));
+    EXPECT_TRUE(prompts->warnings.isEmpty());
+    EXPECT_EQ(w.model().chip_count(), 3);
+    EXPECT_EQ(w.model().wire_count(), 2);
+}
+
+TEST_F(files_fixture, AFileNamedAtStartIsOpened) {
+    six_record_file(path("start.cir"));
+    w.open_at_start(path("start.cir"));
+    EXPECT_TRUE(prompts->warnings.isEmpty());
+    EXPECT_EQ(w.model().chip_count(), 3);
+    EXPECT_EQ(w.circuit_name()->text(), QStringLiteral("电路名称: start.cir"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("start.cir - 数字电路虚拟实验台"));
+    EXPECT_FALSE(w.history().modified());
+    EXPECT_FALSE(w.history().stack()->canUndo()) << "the bench before it was empty";
+}
+
+TEST_F(files_fixture, AFileNamedAtStartThatCannotBeLoadedLeavesAnEmptyBench) {
+    w.open_at_start(path("none.cir"));
+    ASSERT_EQ(prompts->warnings.size(), 1);
+    EXPECT_EQ(prompts->warnings[0], QStringLiteral("文件") + path("none.cir") + QStringLiteral("不存在"));
+    QFile bad(path("bad.cir"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(166, '\x01'));
+    bad.close();
+    w.open_at_start(path("bad.cir"));
+    ASSERT_EQ(prompts->warnings.size(), 2);
+    EXPECT_EQ(prompts->warnings[1], QStringLiteral("文件") + path("bad.cir") + QStringLiteral("格式错误"));
+    EXPECT_EQ(w.model().chip_count(), 0);
+    EXPECT_EQ(w.model().wire_count(), 0);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("数字电路虚拟实验台"));
+}
+
 TEST(Viewer, PinoutOfAChipAndOfTheModule) {
     main_window w;
     click(w.chips_box()->name_label(0));
@@ -209,6 +273,11 @@ TEST(Help, LabelOpensTheInstructionsAndClosesTheMenu) {
     EXPECT_TRUE(texts.contains(QStringLiteral("3.右击芯片可查看逻辑图，双击则删除；")));
     EXPECT_TRUE(texts.contains(QStringLiteral("亦可用右侧万用表测量高/低电平或接点连通性。")));
     EXPECT_EQ(texts.filter(QRegularExpression(QStringLiteral("^[1-5]\\."))).size(), 5);
+    // After the instructions: the instruments, the rate bar, undo and the keys.
+    for (const char* topic : {"量程旋钮", "示波器", "频率", "撤销", "Ctrl+S", "F1", "Delete", "Esc"})
+        EXPECT_FALSE(texts.filter(QString::fromUtf8(topic)).isEmpty()) << topic;
+    for (QLabel* l : w.help()->findChildren<QLabel*>())
+        EXPECT_TRUE(w.help()->rect().contains(l->geometry())) << l->text().toStdString();
     help_window* first = w.help();
     click(w.help_label());
     EXPECT_EQ(w.help(), first) << "the window is reused";

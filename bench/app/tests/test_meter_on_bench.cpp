@@ -277,4 +277,22 @@ TEST_F(meter_bench, EveryChangeOnTheBoardMeasuresAgain) {
     EXPECT_TRUE(meter->measuring_timer()->isActive()) << "a left click on a connection point";
 }
 
+TEST_F(meter_bench, TurningTheRangeKnobMeasuresAgainSoTheNeedleFollows) {
+    click(w.toggle_switch(3));
+    click(w.power_switch());
+    open();  // 10 V full scale
+    drag_probe_to_point(w, meter->probe(0), 36, 3);
+    drag_probe_to_point(w, meter->probe(1), 36, 26);
+    ASSERT_EQ(reading(), 5);
+    const dmeterx::twips_point on_10_volts = meter->meter()->needle_tip();
+    turn_knob_to(4);
+    EXPECT_TRUE(meter->measuring_timer()->isActive()) << "the knob's turn starts a measurement";
+    EXPECT_EQ(reading(), 5);
+    EXPECT_NE(meter->meter()->needle_tip(), on_10_volts) << "5 V stands elsewhere on the next range";
+    turn_knob_to(3);
+    reading();
+    EXPECT_NEAR(meter->meter()->needle_tip().x, on_10_volts.x, 1e-6) << "and comes back with the knob";
+    EXPECT_NEAR(meter->meter()->needle_tip().y, on_10_volts.y, 1e-6);
+}
+
 }  // namespace

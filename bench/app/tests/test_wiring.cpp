@@ -96,3 +96,35 @@ TEST(Wiring, MenuOpensBesideItsButtonAndAnyBoardPressHidesIt) {
     click_board(w, 5000, 7300, Qt::RightButton);
     EXPECT_FALSE(w.menu()->isVisibleTo(&w));
 }
+
+TEST(Wiring, TwoWiresOnOneTerminalBothDrive) {
+    main_window w;
+    for (int k = 0; k < 2; ++k) click(w.chips_box()->name_label(2));  // two 74LS04
+    ASSERT_EQ(w.model().chip_count(), 2);
+    ASSERT_EQ(w.model().chip_at(1).model, "74LS04");
+    auto wire_up = [&](int r1, int c1, int r2, int c2) {
+        click(w.stick(1));
+        click_point(w, r1, c1);
+        click_point(w, r2, c2);
+    };
+    // Each terminal feeds both chips: the second wire starts on the first one's end.
+    for (int k = 1; k <= 2; ++k) {
+        const chip& c = w.model().chip_at(k);
+        const pin_place pin1 = c.places[1], pin2 = c.places[2], pin7 = c.places[7], pin14 = c.places[14];
+        wire_up(kTerminalRow, kSupplyColumn, pin14.row - 1, pin14.column);
+        wire_up(kTerminalRow, kGroundColumn, pin7.row + 1, pin7.column);
+        wire_up(kTerminalRow, 0, pin1.row + 1, pin1.column);
+        wire_up(pin2.row + 2, pin2.column, kLedRow, k - 1);
+    }
+    ASSERT_EQ(w.model().wire_count(), 8) << "no wire was taken away by a click on a shared terminal";
+    click(w.power_switch());
+    for (const int on : {0, 1}) {
+        if (w.model().switch_state(0) != on) click(w.toggle_switch(0));
+        w.model().clock_tick();
+        w.model().clock_tick();
+        for (int k = 1; k <= 2; ++k) {
+            EXPECT_EQ(w.model().pin_reading(1, k), on) << "chip " << k << " switch " << on;
+            EXPECT_EQ(w.led(k - 1)->isVisibleTo(&w), on == 0) << "inverter " << k << " switch " << on;
+        }
+    }
+}

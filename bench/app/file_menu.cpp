@@ -1,0 +1,98 @@
+#include "file_menu.h"
+
+#include <QEvent>
+
+#include "art_style.h"
+#include "twips_geometry.h"
+
+namespace bench {
+
+namespace {
+
+struct item_look {
+    const char* object_name;
+    const char* caption;
+};
+
+constexpr item_look kItems[kMenuItems] = {
+    {"m1", "保存电路"}, {"m2", "调用电路"}, {"m3", "清 空"},
+    {"m6", "另存为"},   {"m7", "撤 销"},   {"m8", "重 做"},
+};
+
+constexpr double kItemLeft = 120, kItemWidth = 855, kItemHeight = 200;
+constexpr double kShortcutLeft = 1035, kShortcutWidth = 1065;
+constexpr double kFirstTop = 240, kRowStep = 360, kGroupGap = 120, kBottomMargin = 60;
+constexpr double kMenuWidth = kShortcutLeft + kShortcutWidth + 60;
+
+}  // namespace
+
+file_menu::file_menu(QWidget* board, const std::array<QAction*, kMenuItems>& actions)
+    : QFrame(board), actions_(actions) {
+    setObjectName(QStringLiteral("menu"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+    for (int k = 0; k < kMenuItems; ++k) {
+        items_[k] = make_caption(QString::fromUtf8(kItems[k].caption), QString::fromLatin1(kItems[k].object_name));
+        items_[k]->installEventFilter(this);
+        QLabel* shortcut = new QLabel(this);
+        shortcut->setObjectName(QString::fromLatin1(kItems[k].object_name) + QStringLiteral("_shortcut"));
+        shortcut->setFont(art::label_font(px(170)));
+        shortcut->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        shortcuts_[k] = shortcut;
+        connect(actions_[k], &QAction::changed, this, [this, k] { follow(k); });
+        follow(k);
+    }
+    lay_out();
+    hide();
+}
+
+QLabel* file_menu::make_caption(const QString& caption, const QString& object_name) {
+    QLabel* item = new QLabel(caption, this);
+    item->setObjectName(object_name);
+    item->setFont(art::label_font(px(190)));
+    item->setCursor(Qt::PointingHandCursor);
+    return item;
+}
+
+QLabel* file_menu::add_item(const QString& caption, const QString& object_name) {
+    QLabel* item = make_caption(caption, object_name);
+    added_.push_back(item);
+    lay_out();
+    return item;
+}
+
+void file_menu::lay_out() {
+    // Top to bottom: the file commands, the added entries, then undo and
+    // redo after a small gap.
+    std::vector<int> rows = {kSaveItem, kSaveAsItem, kLoadItem, kClearItem};
+    double top = kFirstTop;
+    auto place = [&](QLabel* caption, QLabel* shortcut) {
+        caption->setGeometry(twips_rect(kItemLeft, top, kItemWidth, kItemHeight));
+        if (shortcut != nullptr) shortcut->setGeometry(twips_rect(kShortcutLeft, top, kShortcutWidth, kItemHeight));
+        top += kRowStep;
+    };
+    for (const int k : rows) place(items_[k], shortcuts_[k]);
+    for (QLabel* added : added_) place(added, nullptr);
+    top += kGroupGap;
+    for (const int k : {kUndoItem, kRedoItem}) place(items_[k], shortcuts_[k]);
+    resize(px(kMenuWidth), px(top - kRowStep + kItemHeight + kBottomMargin + 40));
+}
+
+void file_menu::follow(int k) {
+    const QAction* action = actions_[k];
+    shortcuts_[k]->setText(action->shortcut().toString(QKeySequence::NativeText));
+    items_[k]->setEnabled(action->isEnabled());
+    shortcuts_[k]->setEnabled(action->isEnabled());
+    items_[k]->setToolTip(action->toolTip());
+}
+
+bool file_menu::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int k = 0; k < kMenuItems; ++k)
+            if (watched == items_[k] && actions_[k]->isEnabled()) actions_[k]->trigger();
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+}  // namespace bench
