@@ -18,35 +18,15 @@
 #include "catalogue.h"
 #include "circuit_file.h"
 #include "cirtool_commands.h"
+#include "example_files.h"
 #include "lab_sheet.h"
 #include "model_names.h"
 #include "value_codes.h"
 
 using namespace bench;
+using namespace example_files;
 
 namespace {
-
-struct example {
-    std::string name;
-    QString text;   // NAME.txt, the circuit text
-    QString sheet;  // NAME.lab, the lab sheet
-};
-
-std::vector<example> shipped_examples() {
-    const QDir folder(QStringLiteral(EXAMPLES_FOLDER));
-    std::vector<example> examples;
-    for (const QString& file : folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
-        if (file == u"CMakeLists.txt") continue;
-        const QString name = file.chopped(4);
-        examples.push_back({name.toStdString(), folder.filePath(file), folder.filePath(name + ".lab")});
-    }
-    return examples;
-}
-
-QByteArray bytes_of(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Where two circuit files first differ, or nothing when they are the same.
 std::string first_difference(const QByteArray& a, const QByteArray& b) {
