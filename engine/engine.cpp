@@ -393,7 +393,8 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
     reset_trace();
     load_nodes(t, v_node_in, v_node, nodes);
 
-    if (load_chips(s, chips, chip_model, chip_pin_number, v_chip_pin) && chips <= pass_memo::kMostChips) {
+    if (load_chips(s, chips, chip_model, chip_pin_number, v_chip_pin) && chips <= pass_memo::kMostChips &&
+        s.memo.take_recording_turn()) {
         s.memo.begin_full_call(t, s.plan, chip_model);
         run_units(s);
         store_results(t, chips, nodes, chip_pin_number, v_node, v_chip_pin);

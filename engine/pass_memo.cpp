@@ -206,6 +206,7 @@ void pass_memo::begin_continued_call(engine_tables& t, const pass_plan& plan,
                                      const std::vector<value_code>& v_node_in,
                                      const std::vector<value_code>& v_node, const PinArray& v_chip_pin) {
     ++statistics_.continued_calls;
+    units_run_before_ = statistics_.units_run;
     full_ = false;
     complete_ = false;
     next_epoch(t);
@@ -412,6 +413,22 @@ void pass_memo::end_call(const engine_tables& t) {
         break;
     }
     ready_ = chips_ >= 1 && chips_ <= kMostChips;
+    if (!full_) {
+        constexpr int kBusyCallsToGiveUp = 4;
+        constexpr int kLongestPlainStretch = 1024;
+        const long long ran = statistics_.units_run - units_run_before_;
+        if (ran * 10 > static_cast<long long>(chips_) * 6) {
+            if (++busy_calls_ >= kBusyCallsToGiveUp) {
+                ready_ = false;
+                busy_calls_ = 0;
+                plain_calls_left_ = plain_stretch_;
+                plain_stretch_ = std::min(plain_stretch_ * 2, kLongestPlainStretch);
+            }
+        } else {
+            busy_calls_ = 0;
+            plain_stretch_ = 16;
+        }
+    }
 }
 
 void pass_memo::complete(engine_tables& t) {

@@ -36,6 +36,15 @@ public:
     static constexpr int kMostChips = 4000;
 
     bool ready() const { return ready_; }
+    // Whether a call that passes everything should record for the next ones.
+    // A circuit where most chips change at every call gains nothing from the
+    // memo and pays for the recording: it is passed plainly for a while, for
+    // longer each time it turns out busy again.
+    bool take_recording_turn() {
+        if (plain_calls_left_ == 0) return true;
+        --plain_calls_left_;
+        return false;
+    }
     const pass_statistics& statistics() const { return statistics_; }
     // The tables no longer follow the memo: the next call passes everything.
     void forget() { ready_ = false; }
@@ -102,6 +111,10 @@ private:
     void next_epoch(engine_tables& t);
 
     pass_statistics statistics_;
+    long long units_run_before_ = 0;  // statistics_.units_run when the call began
+    int busy_calls_ = 0;              // continued calls in a row that ran most units
+    int plain_calls_left_ = 0;
+    int plain_stretch_ = 16;
     bool ready_ = false;
     bool full_ = false;
     bool complete_ = true;
