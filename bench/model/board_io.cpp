@@ -147,10 +147,11 @@ void bench_model::display_update() {
     const board_links& l = links();
     for (const int k : l.display_chips) {
         chip& c = chips_[k];
-        for (int p = 1; p <= c.pin_count; ++p) {
+        const lgsim::value_code* readings = pin_readings_.data() + static_cast<std::size_t>(k) * pin_readings_.pin_count();
+        for (int p = 1; p <= c.pin_count && p < pin_readings_.pin_count(); ++p) {
             if (p == kDisplayCommonLow || p == kDisplayCommonHigh) continue;
             const int common = p < kDisplayCommonLow ? kDisplayCommonLow : kDisplayCommonHigh;
-            const bool lit = drives_segment(pin_readings_(p, k)) && sinks_common(pin_readings_(common, k));
+            const bool lit = drives_segment(readings[p]) && sinks_common(readings[common]);
             c.segments[p] = lit ? segment_look::lit : segment_look::dark;
         }
     }
