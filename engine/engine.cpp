@@ -185,6 +185,7 @@ void run_units(engine_state& s) {
             s.memo.replay(t, chip);
             continue;
         }
+        if (s.memo.reuse_earlier_run(t, s.plan, chip)) continue;
         {
             const listening recording(t, s.memo.start_unit(chip));
             s.trace_grew = false;

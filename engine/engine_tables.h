@@ -203,6 +203,7 @@ struct pass_statistics {
     long long continued_calls = 0;  // calls that passed only what changed
     long long units_run = 0;        // chips whose share of the pass ran
     long long units_replayed = 0;   // chips whose share was written again instead
+    long long units_reused = 0;     // chips whose share was taken from an earlier run
 };
 pass_statistics statistics();
 

@@ -138,6 +138,9 @@ void pass_memo::size_tables(const engine_tables& t, const pass_plan& plan) {
     for (auto* v : {&old_after_, &previous_, &start_}) v->assign(cells, 0);
     unit_stamp_ = call_stamp_ = 0;
     units_.assign(static_cast<std::size_t>(chips_) + 1, unit_record{});
+    kept_runs_.assign(static_cast<std::size_t>(chips_) + 1, {});
+    next_kept_.assign(static_cast<std::size_t>(chips_) + 1, 0);
+    kept_total_ = 0;
     dirty_.assign(static_cast<std::size_t>(chips_) + 1, 0);
     node_units_.assign(static_cast<std::size_t>(nodes_), {});
     chip_units_.assign(static_cast<std::size_t>(chips_) + 1, {});
@@ -166,6 +169,7 @@ void pass_memo::next_epoch(engine_tables& t) {
 
 void pass_memo::begin_full_call(engine_tables& t, const pass_plan& plan, const std::vector<std::string>& chip_model) {
     ++statistics_.full_calls;
+    plan_ = &plan;
     full_ = true;
     complete_ = false;
     ready_ = false;
@@ -206,7 +210,8 @@ void pass_memo::begin_continued_call(engine_tables& t, const pass_plan& plan,
                                      const std::vector<value_code>& v_node_in,
                                      const std::vector<value_code>& v_node, const PinArray& v_chip_pin) {
     ++statistics_.continued_calls;
-    units_run_before_ = statistics_.units_run;
+    plan_ = &plan;
+    units_run_before_ = statistics_.units_run + statistics_.units_reused;
     full_ = false;
     complete_ = false;
     next_epoch(t);
@@ -300,16 +305,57 @@ void pass_memo::index_unit(int chip, bool add) {
 
 void pass_memo::finish_unit(engine_tables& t, const pass_plan& plan, int chip, bool appended_to_trace) {
     (void)plan;
-    unit_record& u = units_[static_cast<std::size_t>(chip)];
     const std::uint32_t stamp = ++unit_stamp_;
+    unit_record& run = fresh_run_;
 
     // The unit's first write of each cell holds the cell's reading before it.
-    fresh_.clear();
+    run.effects.clear();
     for (const auto& [cell, before] : recorder_.writes) {
         if (seen_[static_cast<std::size_t>(cell)] == stamp) continue;
         seen_[static_cast<std::size_t>(cell)] = stamp;
-        fresh_.push_back({cell, before, reading(t, cell)});
+        run.effects.push_back({cell, before, reading(t, cell)});
     }
+    // The chips it reached.
+    run.chips.assign(recorder_.chips.begin(), recorder_.chips.end());
+    std::sort(run.chips.begin(), run.chips.end());
+    run.chips.erase(std::unique(run.chips.begin(), run.chips.end()), run.chips.end());
+    run.appended = appended_to_trace;
+    if (appended_to_trace) {
+        run.trace.chip.assign(t.trace_chip.begin(), t.trace_chip.end());
+        run.trace.pin.assign(t.trace_pin.begin(), t.trace_pin.end());
+        run.trace.value.assign(t.trace_value.begin(), t.trace_value.end());
+    }
+    run.last_depth = t.trace_depth;
+    run.last_cleared.assign(t.cleared_drivers.begin(), t.cleared_drivers.end());
+
+    adopt_run(t, chip, run);
+
+    // Kept for reuse when it reached the chips its key was gathered over.
+    const unit_record& u = units_[static_cast<std::size_t>(chip)];
+    if (key_ready_ && u.chips == key_chips_) {
+        std::vector<kept_run>& runs = kept_runs_[static_cast<std::size_t>(chip)];
+        kept_run* slot = nullptr;
+        if (static_cast<int>(runs.size()) < kRunsPerUnit && kept_total_ < kMostKeptRuns) {
+            slot = &runs.emplace_back();
+            ++kept_total_;
+        } else if (!runs.empty()) {
+            int& next = next_kept_[static_cast<std::size_t>(chip)];
+            slot = &runs[static_cast<std::size_t>(next)];
+            next = (next + 1) % static_cast<int>(runs.size());
+        }
+        if (slot != nullptr) {
+            slot->hash = key_hash_;
+            slot->key = key_;
+            slot->record = u;
+        }
+    }
+    key_ready_ = false;
+}
+
+void pass_memo::adopt_run(engine_tables& t, int chip, unit_record& run) {
+    unit_record& u = units_[static_cast<std::size_t>(chip)];
+    const std::uint32_t stamp = ++unit_stamp_;
+    for (const effect& e : run.effects) seen_[static_cast<std::size_t>(e.cell)] = stamp;
 
     if (!full_) {
         // Cells the unit changed, now or in the previous call, may now differ
@@ -328,25 +374,25 @@ void pass_memo::finish_unit(engine_tables& t, const pass_plan& plan, int chip, b
             else
                 deviant_[c] = 0;
         };
-        for (const effect& e : fresh_) settle_deviation(e.cell, e.before);
+        for (const effect& e : run.effects) settle_deviation(e.cell, e.before);
         for (const effect& e : u.effects)
             if (seen_[static_cast<std::size_t>(e.cell)] != stamp) settle_deviation(e.cell, reading(t, e.cell));
     }
 
-    u.effects.clear();
-    for (const effect& e : fresh_) {
-        if (e.after == e.before) continue;
-        u.effects.push_back(e);
-        note_change(e.cell, e.before, e.after);
-    }
+    // Only what changed is kept as the unit's changes.
+    run.effects.erase(std::remove_if(run.effects.begin(), run.effects.end(),
+                                     [](const effect& e) { return e.after == e.before; }),
+                      run.effects.end());
+    for (const effect& e : run.effects) note_change(e.cell, e.before, e.after);
 
-    // The chips it reached, and their nodes.
-    std::vector<std::int16_t>& chips = recorder_.chips;
-    std::sort(chips.begin(), chips.end());
-    chips.erase(std::unique(chips.begin(), chips.end()), chips.end());
-    if (full_ || chips != u.chips) {
+    u.effects.swap(run.effects);
+    u.appended = run.appended;
+    if (run.appended) std::swap(u.trace, run.trace);
+    u.last_depth = run.last_depth;
+    u.last_cleared.swap(run.last_cleared);
+    if (full_ || run.chips != u.chips) {
         if (!full_) index_unit(chip, false);
-        u.chips = chips;
+        u.chips.swap(run.chips);
         u.nodes.clear();
         for (std::int16_t c : u.chips) {
             const auto& nodes = chip_nodes_[static_cast<std::size_t>(c)];
@@ -354,17 +400,92 @@ void pass_memo::finish_unit(engine_tables& t, const pass_plan& plan, int chip, b
         }
         std::sort(u.nodes.begin(), u.nodes.end());
         u.nodes.erase(std::unique(u.nodes.begin(), u.nodes.end()), u.nodes.end());
+        place_key(t, *plan_, u);
         index_unit(chip, true);
     }
+}
 
-    u.appended = appended_to_trace;
-    if (appended_to_trace) {
-        u.trace.chip.assign(t.trace_chip.begin(), t.trace_chip.end());
-        u.trace.pin.assign(t.trace_pin.begin(), t.trace_pin.end());
-        u.trace.value.assign(t.trace_value.begin(), t.trace_value.end());
+// Where the key of a unit is read from, worked out when its chips change.
+void pass_memo::place_key(const engine_tables& t, const pass_plan& plan, unit_record& u) const {
+    u.key_values.clear();
+    u.key_pins.clear();
+    const pin_ref* outputs = plan.node_outputs();
+    for (std::int32_t n : u.nodes)
+        for (int k = plan.first_output_of(n); k < plan.last_output_of(n); ++k)
+            u.key_values.push_back(outputs[k].chip * kPinRows + outputs[k].pin);
+    for (std::int16_t c : u.chips) {
+        // Models use their own pins and the CD4511 slot 17, nothing above.
+        const int pins = std::max<int>(t.chip_info[static_cast<std::size_t>(c)].pin_count, 17);
+        u.key_pins.emplace_back(c * kPinRows, pins + 1);
     }
-    u.last_depth = t.trace_depth;
-    u.last_cleared.assign(t.cleared_drivers.begin(), t.cleared_drivers.end());
+}
+
+void pass_memo::gather_key(const engine_tables& t, const unit_record& u) {
+    std::size_t size = 2 * u.nodes.size() + u.key_values.size();
+    for (const auto& range : u.key_pins) size += 2 * static_cast<std::size_t>(range.second);
+    key_.resize(size);
+    std::int32_t* key = key_.data();
+    const node_entry* nodes = t.node_state.data();
+    const value_code* drives = t.node_in.data();
+    const value_code settled = t.pass_mark;
+    // A node's value and whether it is settled, and its drive.
+    for (std::int32_t n : u.nodes) {
+        const node_entry& e = nodes[n];
+        *key++ = static_cast<std::uint16_t>(e.value) | (e.mark == settled ? 0x10000 : 0);
+        *key++ = drives[n];
+    }
+    // The pin values of the outputs on its nodes, which conflict checks read.
+    const value_code* values = t.pin_value.data();
+    for (std::int32_t index : u.key_values) *key++ = values[index];
+    // Its chips' pin states, pin marks and pin values (a run that wrote a pin
+    // value over an equal one kept no change of it, which another start would need).
+    const value_code* state = t.pin_state.data();
+    const value_code* marks = t.pin_mark.data();
+    for (const auto& [offset, count] : u.key_pins)
+        for (int p = offset; p < offset + count; ++p) {
+            const auto mark = static_cast<std::uint16_t>(marks[p] == settled ? kMarkTaken : marks[p]);
+            *key++ = static_cast<std::int32_t>(static_cast<std::uint16_t>(state[p]) | static_cast<std::uint32_t>(mark) << 16);
+            *key++ = values[p];
+        }
+    // Two key values at a time into the hash.
+    std::uint64_t hash = 1469598103934665603ull;
+    std::size_t k = 0;
+    for (; k + 1 < size; k += 2)
+        hash = (hash ^ (static_cast<std::uint32_t>(key_[k]) | static_cast<std::uint64_t>(static_cast<std::uint32_t>(key_[k + 1])) << 32)) *
+               0x9E3779B97F4A7C15ull;
+    if (k < size) hash = (hash ^ static_cast<std::uint32_t>(key_[k])) * 0x9E3779B97F4A7C15ull;
+    key_hash_ = hash ^ (hash >> 29);
+    key_chips_ = u.chips;
+    key_ready_ = true;
+}
+
+bool pass_memo::reuse_earlier_run(engine_tables& t, const pass_plan& plan, int chip) {
+    (void)plan;
+    key_ready_ = false;
+    if (full_) return false;
+    const unit_record& u = units_[static_cast<std::size_t>(chip)];
+    if (u.chips.empty()) return false;
+    gather_key(t, u);
+    for (kept_run& k : kept_runs_[static_cast<std::size_t>(chip)]) {
+        if (k.hash != key_hash_ || k.record.chips != u.chips || k.key != key_) continue;
+        // The same cells as then: the run did what it would do now.
+        ++statistics_.units_reused;
+        unit_record& run = fresh_run_;
+        run.effects.assign(k.record.effects.begin(), k.record.effects.end());
+        for (effect& e : run.effects) {
+            e.before = reading(t, e.cell);
+            write_reading(t, e.cell, e.after);
+        }
+        run.chips.assign(k.record.chips.begin(), k.record.chips.end());
+        run.appended = k.record.appended;
+        if (run.appended) run.trace = k.record.trace;
+        run.last_depth = k.record.last_depth;
+        run.last_cleared.assign(k.record.last_cleared.begin(), k.record.last_cleared.end());
+        adopt_run(t, chip, run);
+        key_ready_ = false;
+        return true;
+    }
+    return false;
 }
 
 // ---- Ending a call ----
@@ -416,7 +537,8 @@ void pass_memo::end_call(const engine_tables& t) {
     if (!full_) {
         constexpr int kBusyCallsToGiveUp = 4;
         constexpr int kLongestPlainStretch = 1024;
-        const long long ran = statistics_.units_run - units_run_before_;
+        // Reused runs cost about what running does, so they count as running here.
+        const long long ran = statistics_.units_run + statistics_.units_reused - units_run_before_;
         if (ran * 10 > static_cast<long long>(chips_) * 6) {
             if (++busy_calls_ >= kBusyCallsToGiveUp) {
                 ready_ = false;

@@ -63,6 +63,10 @@ public:
                               const std::vector<value_code>& v_node, const PinArray& v_chip_pin);
 
     bool must_run(int chip) const { return full_ || dirty_[chip] != 0; }
+    // A unit that must run may have run before from exactly the cells it
+    // would read now (counters and registers go round the same states): that
+    // run's changes are then made instead of running it. True when it was.
+    bool reuse_earlier_run(engine_tables& t, const pass_plan& plan, int chip);
     // The unit of a chip that need not run: its changing writes made again.
     void replay(engine_tables& t, int chip);
     // Around a unit that runs.
@@ -89,14 +93,33 @@ private:
         std::vector<value_code> value;
     };
     struct unit_record {
-        std::vector<effect> effects;
+        std::vector<effect> effects;  // cells the unit changed
         std::vector<std::int16_t> chips;  // chips the unit reached, sorted
         std::vector<std::int32_t> nodes;  // nodes of their pins, sorted
+        // Where its key is read from: pin_value indexes (outputs on its nodes
+        // and its chips' own pins) and its chips' pin ranges (offset, count).
+        std::vector<std::int32_t> key_values;
+        std::vector<std::pair<std::int32_t, std::int32_t>> key_pins;
         bool appended = false;            // the unit's steps grew the trace
         trace_record trace;               // the trace lists after the unit, when it grew them
         int last_depth = 0;               // trace_depth after its last step
         std::vector<std::pair<std::int16_t, std::int16_t>> last_cleared;
     };
+
+    // A run kept for reuse: everything it could read before it ran, and what it did.
+    struct kept_run {
+        std::uint64_t hash = 0;
+        std::vector<std::int32_t> key;
+        unit_record record;
+    };
+    static constexpr int kRunsPerUnit = 32;
+    static constexpr int kMostKeptRuns = 16384;
+
+    // Takes a run of the unit (just made, or reused) as what the unit did in
+    // this call: differences from the previous call, changes, indexes.
+    void adopt_run(engine_tables& t, int chip, unit_record& run);
+    void gather_key(const engine_tables& t, const unit_record& u);
+    void place_key(const engine_tables& t, const pass_plan& plan, unit_record& u) const;
 
     // Cells: node entries 0..nodes-1, then pin_state, pin_mark and pin_value,
     // each rows x 61 in PinArray order.
@@ -122,6 +145,7 @@ private:
     int nodes_ = 0;
     int rows_ = 0;  // chips of the pin tables (chips + 1)
     std::vector<std::string> names_;  // the chip_model strings of the previous call
+    const pass_plan* plan_ = nullptr;  // of the current call
 
     std::vector<unit_record> units_;                  // chips 0..N
     std::vector<std::vector<std::int32_t>> chip_nodes_;  // nodes of pins 0..60 of each chip
@@ -131,6 +155,16 @@ private:
 
     write_recorder recorder_;
     std::vector<effect> fresh_;  // scratch: the running unit's first writes
+    unit_record fresh_run_;      // scratch: the running unit's record
+
+    std::vector<std::vector<kept_run>> kept_runs_;  // per chip
+    std::vector<int> next_kept_;                    // per chip: the run to replace next
+    int kept_total_ = 0;
+    // The key of the unit about to run, gathered over these chips, or none.
+    std::vector<std::int32_t> key_;
+    std::uint64_t key_hash_ = 0;
+    bool key_ready_ = false;
+    std::vector<std::int16_t> key_chips_;
 
     // Per-cell scratch tagged by stamps, so that nothing is cleared per call.
     std::uint32_t unit_stamp_ = 0;

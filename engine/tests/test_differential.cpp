@@ -207,6 +207,8 @@ TEST(Differential, QuietCircuitsAgreeWhenOnlyWhatChangedIsPassed) {
     const long long replayed = after.units_replayed - before.units_replayed;
     const long long run = after.units_run - before.units_run;
     EXPECT_GT(replayed * 3, run) << replayed << " chips replayed, " << run << " passed";
+    EXPECT_GT((after.units_reused - before.units_reused) * 20, run)
+        << "chips going round their states take earlier runs";
 }
 
 TEST(Differential, OutOfBoundsArgumentsFailAlike) {
