@@ -1,11 +1,16 @@
 // The `board` picture box: the trainer picture with a persistent drawing layer
 // over it. The layer starts as the trainer picture; clearing it restores that
-// picture. Everything is drawn in board twips; pen widths are in pixels.
+// picture. Everything is drawn in board twips; pen widths are in pixels of the
+// board at zoom 1, so lines grow with the board. The layer holds device pixels
+// of the view's scale: after a change of scale or screen, `rescale` draws the
+// trainer afresh and whoever drew on the layer draws again.
 #pragma once
 
 #include <QImage>
 #include <QPainterPath>
 #include <QWidget>
+
+#include "drawing.h"
 
 namespace bench {
 
@@ -14,6 +19,9 @@ class board_view : public QWidget {
 public:
     explicit board_view(QWidget* parent = nullptr);
 
+    // Draws the trainer for the widget's present size, scale and screen and
+    // clears the layer; false when nothing had changed (the layer is kept).
+    bool rescale();
     void clear_layer();
     void draw_line(QPointF from, QPointF to, const QColor& colour, double width_pixels);
     void draw_dot(QPointF at, const QColor& colour, double width_pixels);
@@ -23,8 +31,11 @@ public:
     // an exclusive-or curve drawn twice with the same pen restores the pixels.
     void draw_path(const QPainterPath& path, const QColor& colour, double width_pixels);
     void xor_path(const QPainterPath& path, const QColor& pen, double width_pixels);
-    void draw_image(const QImage& image, QPointF at);
+    // A picture with its top left at `at`, twips.
+    void draw_picture(const art::drawing& picture, QPointF at);
     const QImage& layer() const { return layer_; }
+    // The board position under a point of the widget, twips.
+    QPointF twips_at(QPointF widget_pixels) const;
 
 signals:
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
@@ -43,11 +54,17 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // A painter on the layer that draws in twips.
+    void begin_twips(QPainter& p) const;
     // Repaints the widget pixels under a twips rectangle, with a margin for the pen.
     void update_twips(const QRectF& twips, double margin_pixels);
 
     QImage trainer_;
     QImage layer_;
+    // What the trainer was drawn for.
+    double drawn_twips_per_pixel_ = 0;
+    qreal drawn_ratio_ = 0;
+    QSize drawn_size_;
 };
 
 // The drag data of a chip-box entry carries its catalogue row under this type.

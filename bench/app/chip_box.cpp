@@ -9,8 +9,10 @@
 #include <QPainter>
 
 #include "art_style.h"
+#include "board_canvas.h"
 #include "board_view.h"
 #include "catalogue.h"
+#include "chip_art.h"
 #include "form_layout.h"
 #include "part_art.h"
 #include "twips_geometry.h"
@@ -28,6 +30,8 @@ constexpr double kPictureLeft = 1080, kPictureTopOffset = 410 - 120, kPictureWid
 constexpr double kEntryStep = 800;
 constexpr double kPanelLeft = 166, kPanelTop = 480, kPanelWidth = 2850;
 constexpr double kScrollLeft = 2880, kScrollTop = 530, kScrollWidth = 255, kScrollHeight = 5595;
+// The box's top, twips from the form's top, while it is out.
+constexpr double kTop = 960;
 constexpr int kEntries = 31;
 // The search field's strip below the list, which makes the box this much taller.
 constexpr double kSearchStrip = 420;
@@ -62,10 +66,9 @@ protected:
 
 }  // namespace
 
-chip_box::chip_box(QWidget* window, QWidget* board, const QString& program_folder)
-    : QWidget(window), board_(board), program_folder_(program_folder) {
+chip_box::chip_box(QWidget* canvas, QWidget* board, const QString& program_folder)
+    : QWidget(canvas), board_(board), program_folder_(program_folder) {
     setObjectName(QStringLiteral("icselect"));
-    setGeometry(twips_rect(layout::kChipBox.left, layout::kChipBox.top, layout::kChipBox.width, kBoxHeight));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
@@ -73,59 +76,39 @@ chip_box::chip_box(QWidget* window, QWidget* board, const QString& program_folde
 
     panel_ = new QWidget(this);
     panel_->setObjectName(QStringLiteral("IC__Box"));
-    panel_->setGeometry(twips_rect(kPanelLeft, kPanelTop, kPanelWidth, 1000));
 
     // Decorative edges: left, right, bottom, and the strip under the title.
     // The search strip covers the list where it runs out under the box's foot.
-    QWidget* search_strip = new QWidget(this);
-    search_strip->setGeometry(twips_rect(0, layout::kChipBox.height - kEdgeHeight, layout::kChipBox.width,
-                                         kSearchStrip + kEdgeHeight));
-    search_strip->setAutoFillBackground(true);
+    search_strip_ = new QWidget(this);
+    search_strip_->setAutoFillBackground(true);
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("IC__search"));
-    search_->setGeometry(twips_rect(kPanelLeft, kSearchTop, kScrollLeft + kScrollWidth - kPanelLeft, kSearchHeight));
     search_->setPlaceholderText(QStringLiteral("查找型号或名称，如 138、计数器"));
     search_->setClearButtonEnabled(true);
-    search_->setFont(art::label_font(px(170)));
 
-    // Decorative edges: left, right, bottom, and the strip under the title.
-    const QRect edges[4] = {twips_rect(0, 375, 120, kBoxHeight - 375),
-                            twips_rect(layout::kChipBox.width - 90, 375, 90, kBoxHeight - 375),
-                            twips_rect(0, kBoxHeight - kEdgeHeight, layout::kChipBox.width, kEdgeHeight),
-                            twips_rect(0, 375, layout::kChipBox.width, 75)};
-    for (const QRect& r : edges) {
-        QWidget* strip = new edge_strip(this);
-        strip->setGeometry(r);
-    }
+    for (int k = 0; k < 4; ++k) edges_[k] = new edge_strip(this);
 
     title_ = new QWidget(this);
     title_->setObjectName(QStringLiteral("Picture2"));
-    title_->setGeometry(twips_rect(0, 0, 3375, 375));
     title_->setAutoFillBackground(true);
     QPalette tp = title_->palette();
     tp.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     title_->setPalette(tp);
     closebox_ = new picture_control(title_);
     closebox_->setObjectName(QStringLiteral("closebox"));
-    closebox_->setGeometry(twips_rect(0, 0, 375, 375));
-    closebox_->set_picture(art::close_box_picture(2));
+    closebox_->set_picture(art::close_box_picture());
     closebox_->setCursor(Qt::PointingHandCursor);
-    QLabel* title = new QLabel(QStringLiteral("器件盒"), title_);
-    title->setObjectName(QStringLiteral("Label18"));
-    title->setGeometry(twips_rect(480, 0, 960, 375));
-    QFont title_font = art::label_font(px(250));
-    title->setFont(title_font);
-    title->setStyleSheet(QStringLiteral("color: rgb(192, 64, 0);"));
+    title_label_ = new QLabel(QStringLiteral("器件盒"), title_);
+    title_label_->setObjectName(QStringLiteral("Label18"));
+    title_label_->setStyleSheet(QStringLiteral("color: rgb(192, 64, 0);"));
     cb_ic_ = new QComboBox(title_);
     cb_ic_->setObjectName(QStringLiteral("CB_ic"));
-    cb_ic_->setGeometry(twips_rect(1440, 30, 1455, 315));
     cb_ic_->addItems({QStringLiteral("全部"), QStringLiteral("逻辑门"), QStringLiteral("触发器"),
                       QStringLiteral("译码计数"), QStringLiteral("其它")});
     cb_ic_->setCurrentIndex(0);
 
     scroll_ = new QScrollBar(Qt::Vertical, this);
     scroll_->setObjectName(QStringLiteral("IC__VScroll"));
-    scroll_->setGeometry(twips_rect(kScrollLeft, kScrollTop, kScrollWidth, kScrollHeight));
     title_->raise();
 
     connect(cb_ic_, &QComboBox::activated, this, [this](int index) { fill(index); });
@@ -135,7 +118,57 @@ chip_box::chip_box(QWidget* window, QWidget* board, const QString& program_folde
     connect(&slide_timer_, &QTimer::timeout, this, [this] { slide_tick(); });
 
     hide();
+    left_ = layout::kChipBox.left;
+    lay_out();
     fill(0);
+}
+
+void chip_box::lay_out() {
+    const view_scale& s = scale_of(this);
+    const layout::box& box = layout::kChipBox;
+    resize(twips_rect(s, 0, 0, box.width, kBoxHeight).size());
+    search_strip_->setGeometry(twips_rect(s, 0, box.height - kEdgeHeight, box.width, kSearchStrip + kEdgeHeight));
+    search_->setGeometry(twips_rect(s, kPanelLeft, kSearchTop, kScrollLeft + kScrollWidth - kPanelLeft, kSearchHeight));
+    search_->setFont(art::control_font(s, 170));
+    const QRect edges[4] = {twips_rect(s, 0, 375, 120, kBoxHeight - 375),
+                            twips_rect(s, box.width - 90, 375, 90, kBoxHeight - 375),
+                            twips_rect(s, 0, kBoxHeight - kEdgeHeight, box.width, kEdgeHeight),
+                            twips_rect(s, 0, 375, box.width, 75)};
+    for (int k = 0; k < 4; ++k) edges_[k]->setGeometry(edges[k]);
+    title_->setGeometry(twips_rect(s, 0, 0, 3375, 375));
+    closebox_->setGeometry(twips_rect(s, 0, 0, 375, 375));
+    title_label_->setGeometry(twips_rect(s, 480, 0, 960, 375));
+    title_label_->setFont(art::control_font(s, 250));
+    cb_ic_->setGeometry(twips_rect(s, 1440, 30, 1455, 315));
+    cb_ic_->setFont(art::control_font(s, 170));
+    scroll_->setGeometry(twips_rect(s, kScrollLeft, kScrollTop, kScrollWidth, kScrollHeight));
+    panel_->setGeometry(twips_rect(s, kPanelLeft, kPanelTop, kPanelWidth, panel_height_));
+    place_at(left_);
+}
+
+void chip_box::rescale() {
+    lay_out();
+    for (int i = 0; i < shown_; ++i) place_entry(i);
+    scroll_to(scroll_->value());
+}
+
+void chip_box::place_at(double left) {
+    left_ = left;
+    const view_scale& s = scale_of(this);
+    const auto* canvas = qobject_cast<const board_canvas*>(parentWidget());
+    const QPoint origin = canvas != nullptr ? canvas->origin() : QPoint();
+    move(origin + QPoint(px(s, left), px(s, kTop)));
+}
+
+void chip_box::place_entry(int i) {
+    const view_scale& s = scale_of(this);
+    const double y = entry_tops_[i];
+    names_[i]->setGeometry(twips_rect(s, kNameLeft, y, kNameWidth, kNameHeight));
+    names_[i]->setFont(art::control_font(s, 180));
+    models_[i]->setGeometry(twips_rect(s, kModelLeft, y + kModelTopOffset, kModelWidth, kModelHeight));
+    models_[i]->setFont(art::control_font(s, 170, true));
+    const QSizeF size = entry_picture_sizes_[i];
+    pictures_[i]->setGeometry(twips_rect(s, kPictureLeft, y + kPictureTopOffset, size.width(), size.height()));
 }
 
 void chip_box::fill(int category) {
@@ -147,6 +180,8 @@ void chip_box::fill(int category) {
     double y = kNameTop;
     int i = 0;
     entry_rows_.assign(kEntries, 0);
+    entry_tops_.assign(kEntries, 0);
+    entry_picture_sizes_.assign(kEntries, QSizeF());
     for (int k = 0; k < static_cast<int>(lgsim::kCatalogue.size()); ++k) {
         const lgsim::catalogue_entry& row = lgsim::kCatalogue[k];
         if (category != 0 && row.category != category) continue;
@@ -158,12 +193,10 @@ void chip_box::fill(int category) {
         if (!entries_created_ && static_cast<int>(names_.size()) <= i) {
             QLabel* name = new QLabel(panel_);
             name->setObjectName(QStringLiteral("IC__cNAME(%1)").arg(i));
-            name->setFont(art::label_font(px(180)));
             name->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
             name->setCursor(Qt::PointingHandCursor);
             QLabel* model = new QLabel(panel_);
             model->setObjectName(QStringLiteral("IC__type(%1)").arg(i));
-            model->setFont(art::label_font(px(170), true));
             model->setStyleSheet(QStringLiteral("color: rgb(0, 64, 64);"));
             model->setCursor(Qt::PointingHandCursor);
             picture_control* picture = new picture_control(panel_, i);
@@ -181,21 +214,25 @@ void chip_box::fill(int category) {
             pictures_.push_back(picture);
         }
         QLabel* name = names_[i];
-        name->setText(QString::number(i + 1) + QStringLiteral(". ") +
-                      QString::fromUtf8(row.description.data(), row.description.size()));
-        models_[i]->setText(QString::fromUtf8(row.model.data(), row.model.size()));
+        name->setText(QString::number(i + 1) + QStringLiteral(". ") + description);
+        models_[i]->setText(model);
+        // The outline file gives the entry's picture its size; the picture
+        // itself is drawn at the view's scale. No file, no picture.
         const QString file = outline_file(program_folder_, row.model);
-        QPixmap picture;
-        if (QFile::exists(file)) picture.load(file);
-        pictures_[i]->set_picture(picture);
-        name->setGeometry(twips_rect(kNameLeft, y, kNameWidth, kNameHeight));
-        models_[i]->setGeometry(twips_rect(kModelLeft, y + kModelTopOffset, kModelWidth, kModelHeight));
-        if (picture.isNull())
-            pictures_[i]->setGeometry(
-                twips_rect(kPictureLeft, y + kPictureTopOffset, kPictureWidth, kPictureHeight));
-        else
-            pictures_[i]->setGeometry(QRect(QPoint(px(kPictureLeft), px(y + kPictureTopOffset)),
-                                            picture.size()));
+        QPixmap outline;
+        if (QFile::exists(file)) outline.load(file);
+        if (outline.isNull()) {
+            entry_picture_sizes_[i] = QSizeF(kPictureWidth, kPictureHeight);
+            pictures_[i]->clear_picture();
+        } else {
+            entry_picture_sizes_[i] = QSizeF(kFileScale.to_twips(outline.width()), kFileScale.to_twips(outline.height()));
+            art::drawing picture = art::chip_outline(model, entry_picture_sizes_[i].width(),
+                                                     entry_picture_sizes_[i].height());
+            if (picture.empty()) pictures_[i]->set_picture(outline);
+            else pictures_[i]->set_picture(picture);
+        }
+        entry_tops_[i] = y;
+        place_entry(i);
         name->show();
         models_[i]->show();
         pictures_[i]->show();
@@ -208,7 +245,8 @@ void chip_box::fill(int category) {
         models_[k]->hide();
         pictures_[k]->hide();
     }
-    panel_->setGeometry(twips_rect(kPanelLeft, kPanelTop, kPanelWidth, y + 500));
+    panel_height_ = y + 500;
+    panel_->setGeometry(twips_rect(scale_of(this), kPanelLeft, kPanelTop, kPanelWidth, panel_height_));
     scroll_->blockSignals(true);
     scroll_->setRange(0, shown_);
     scroll_->setValue(0);
@@ -227,15 +265,14 @@ bool chip_box::eventFilter(QObject* watched, QEvent* event) {
 void chip_box::wheelEvent(QWheelEvent* event) {
     // Over the names and pictures the wheel turns the list's scroll bar; a
     // list that fits the box has nothing to scroll.
-    if (twips_of(panel_->height()) <= kScrollHeight) return;
+    if (panel_height_ <= kScrollHeight) return;
     QCoreApplication::sendEvent(scroll_, event);
 }
 
 void chip_box::scroll_to(int value) {
     if (shown_ == 0) return;
-    const double box_height = twips_of(panel_->height());
-    const double top = (kScrollHeight - box_height) * value / shown_ + kScrollTop - 50;
-    panel_->move(px(kPanelLeft), px(top));
+    const double top = (kScrollHeight - panel_height_) * value / shown_ + kScrollTop - 50;
+    panel_->move(px(scale_of(this), kPanelLeft), px(scale_of(this), top));
 }
 
 void chip_box::start_drag(int entry) {
@@ -253,9 +290,10 @@ void chip_box::start_drag(int entry) {
 
 void chip_box::open() {
     if (sliding()) finish_slide();
-    const double board_left = twips_of(board_->x());
+    // Slide positions are twips from the form's left; the board's left edge is where the box hides.
+    const double board_left = layout::kBoard.left;
     const double width = layout::kChipBox.width;
-    move(px(board_left), px(960));
+    place_at(board_left);
     stackUnder(board_);
     show();
     std::vector<slide_step> steps;
@@ -271,7 +309,7 @@ void chip_box::open() {
 
 void chip_box::close_box_clicked() {
     if (sliding()) finish_slide();
-    const double board_left = twips_of(board_->x());
+    const double board_left = layout::kBoard.left;
     const double width = layout::kChipBox.width;
     std::vector<slide_step> steps;
     bool first = true;
@@ -304,7 +342,7 @@ void chip_box::slide_tick() {
     const slide_step& s = steps_[next_step_++];
     if (s.raise) raise();
     if (s.lower) stackUnder(board_);
-    move(px(s.left), y());
+    place_at(s.left);
     if (s.hide) hide();
     if (next_step_ >= steps_.size()) slide_timer_.stop();
 }

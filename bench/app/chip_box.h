@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <vector>
 
 #include "picture_control.h"
@@ -20,8 +21,8 @@ namespace bench {
 class chip_box : public QWidget {
     Q_OBJECT
 public:
-    // `board_left` is the board's left edge in the window, where the box hides.
-    chip_box(QWidget* window, QWidget* board, const QString& program_folder);
+    // The box sits on the board's canvas and hides behind the board.
+    chip_box(QWidget* canvas, QWidget* board, const QString& program_folder);
 
     // Category 0 lists every model; 1 gates, 2 flip-flops, 3 decoders and counters, 4 others.
     // Only entries whose model or description contains the search text are listed.
@@ -39,6 +40,8 @@ public:
 
     void open();
     void close_box_clicked();
+    // The view's scale changed: every part is placed and sized again.
+    void rescale();
     bool sliding() const { return slide_timer_.isActive(); }
     // Runs a slide to its end at once (tests, and a second click while sliding).
     void finish_slide();
@@ -57,6 +60,10 @@ private:
         bool lower = false;   // put behind the board before this step
         bool hide = false;    // hide after this step
     };
+    void lay_out();
+    void place_entry(int i);
+    // Puts the box's left edge at `left`, twips from the form's left.
+    void place_at(double left);
     void start_slide(std::vector<slide_step> steps);
     void slide_tick();
     void scroll_to(int value);
@@ -65,16 +72,23 @@ private:
     QWidget* board_;
     QString program_folder_;
     QWidget* title_ = nullptr;
+    QLabel* title_label_ = nullptr;
+    std::array<QWidget*, 4> edges_{};
     picture_control* closebox_ = nullptr;
     QComboBox* cb_ic_ = nullptr;
     QWidget* panel_ = nullptr;
     QScrollBar* scroll_ = nullptr;
     QLineEdit* search_ = nullptr;
+    QWidget* search_strip_ = nullptr;
     int category_ = 0;
     std::vector<QLabel*> names_;
     std::vector<QLabel*> models_;
     std::vector<picture_control*> pictures_;
     std::vector<int> entry_rows_;
+    std::vector<double> entry_tops_;          // twips, in the entry panel
+    std::vector<QSizeF> entry_picture_sizes_;  // twips, from the outline files
+    double panel_height_ = 1000;               // twips
+    double left_ = 0;                          // twips from the form's left
     int shown_ = 0;
     bool entries_created_ = false;
 

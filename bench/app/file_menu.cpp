@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include "art_style.h"
+#include "board_canvas.h"
 #include "twips_geometry.h"
 
 namespace bench {
@@ -37,7 +38,6 @@ file_menu::file_menu(QWidget* board, const std::array<QAction*, kMenuItems>& act
         items_[k]->installEventFilter(this);
         QLabel* shortcut = new QLabel(this);
         shortcut->setObjectName(QString::fromLatin1(kItems[k].object_name) + QStringLiteral("_shortcut"));
-        shortcut->setFont(art::label_font(px(170)));
         shortcut->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         shortcuts_[k] = shortcut;
         connect(actions_[k], &QAction::changed, this, [this, k] { follow(k); });
@@ -50,7 +50,6 @@ file_menu::file_menu(QWidget* board, const std::array<QAction*, kMenuItems>& act
 QLabel* file_menu::make_caption(const QString& caption, const QString& object_name) {
     QLabel* item = new QLabel(caption, this);
     item->setObjectName(object_name);
-    item->setFont(art::label_font(px(190)));
     item->setCursor(Qt::PointingHandCursor);
     return item;
 }
@@ -66,17 +65,24 @@ void file_menu::lay_out() {
     // Top to bottom: the file commands, the added entries, then undo and
     // redo after a small gap.
     std::vector<int> rows = {kSaveItem, kSaveAsItem, kLoadItem, kClearItem};
+    const view_scale& s = scale_of(this);
+    const QFont caption_font = art::control_font(s, 190);
+    const QFont shortcut_font = art::control_font(s, 170);
     double top = kFirstTop;
     auto place = [&](QLabel* caption, QLabel* shortcut) {
-        caption->setGeometry(twips_rect(kItemLeft, top, kItemWidth, kItemHeight));
-        if (shortcut != nullptr) shortcut->setGeometry(twips_rect(kShortcutLeft, top, kShortcutWidth, kItemHeight));
+        caption->setGeometry(twips_rect(s, kItemLeft, top, kItemWidth, kItemHeight));
+        caption->setFont(caption_font);
+        if (shortcut != nullptr) {
+            shortcut->setGeometry(twips_rect(s, kShortcutLeft, top, kShortcutWidth, kItemHeight));
+            shortcut->setFont(shortcut_font);
+        }
         top += kRowStep;
     };
     for (const int k : rows) place(items_[k], shortcuts_[k]);
     for (QLabel* added : added_) place(added, nullptr);
     top += kGroupGap;
     for (const int k : {kUndoItem, kRedoItem}) place(items_[k], shortcuts_[k]);
-    resize(px(kMenuWidth), px(top - kRowStep + kItemHeight + kBottomMargin + 40));
+    resize(px(s, kMenuWidth), px(s, top - kRowStep + kItemHeight + kBottomMargin + 40));
 }
 
 void file_menu::follow(int k) {

@@ -27,6 +27,8 @@ public:
     // An entry of another part of the window, after the file commands and
     // before undo and redo. The caller handles presses on it.
     QLabel* add_item(const QString& caption, const QString& object_name);
+    // The view's scale changed: the entries are placed and sized again.
+    void rescale() { lay_out(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -62,25 +62,25 @@ help_window::help_window(QWidget* owner, const QPixmap& menu_picture) : QDialog(
         QLabel* label = new QLabel(QString::fromUtf8(line.text), frame);
         label->setObjectName(QStringLiteral("Label%1").arg(++k));
         label->setFont(song_font());
-        label->move(px(line.left), px(line.top));
+        label->move(px(kFileScale, line.left), px(kFileScale, line.top));
         label->adjustSize();
     }
-    int top = px(kFirstParagraphTop);
+    int top = px(kFileScale, kFirstParagraphTop);
     for (const char* text : kMoreParagraphs) {
         QLabel* label = new QLabel(QString::fromUtf8(text), frame);
         label->setObjectName(QStringLiteral("Label%1").arg(++k));
         label->setFont(song_font());
         label->setWordWrap(true);
-        const int width = px(kFormWidth - 2 * kParagraphLeft);
-        label->setGeometry(px(kParagraphLeft), top, width, label->heightForWidth(width));
-        top = label->geometry().bottom() + px(kParagraphGap);
+        const int width = px(kFileScale, kFormWidth - 2 * kParagraphLeft);
+        label->setGeometry(px(kFileScale, kParagraphLeft), top, width, label->heightForWidth(width));
+        top = label->geometry().bottom() + px(kFileScale, kParagraphGap);
     }
-    setFixedSize(px(kFormWidth), top + px(kBottomMargin));
+    setFixedSize(px(kFileScale, kFormWidth), top + px(kFileScale, kBottomMargin));
     frame->setGeometry(rect());
     // The menu button's picture fills the blank of the first line.
     QLabel* picture = new QLabel(frame);
     picture->setObjectName(QStringLiteral("menu_picture"));
-    picture->setGeometry(px(1920), px(120), px(465), px(465));
+    picture->setGeometry(px(kFileScale, 1920), px(kFileScale, 120), px(kFileScale, 465), px(kFileScale, 465));
     picture->setScaledContents(true);
     picture->setPixmap(menu_picture);
 }

@@ -1,4 +1,4 @@
-// What an instrument on the bench works with: the window it sits on, the
+// What an instrument on the bench works with: the canvas it sits on, the
 // board under it, its icon, the bench's timers and the bench itself.
 #pragma once
 
@@ -7,8 +7,10 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "bench_model.h"
+#include "board_canvas.h"
 #include "board_view.h"
 #include "instruments.h"
 #include "picture_control.h"
@@ -17,7 +19,7 @@
 namespace bench {
 
 struct instrument_surroundings {
-    QWidget* window = nullptr;
+    QWidget* window = nullptr;  // the canvas the board and the instruments sit on
     board_view* board = nullptr;
     picture_control* icon = nullptr;
     QTimer* kick = nullptr;   // `Tcal`
@@ -25,15 +27,29 @@ struct instrument_surroundings {
     QLineEdit* speed = nullptr;
     instruments* tools = nullptr;
     std::function<void(int mode)> redraw_board;
+    // The rectangles, canvas pixels, of the instruments open now and of the
+    // probes shown on the board.
+    std::function<std::vector<QRect>()> open_instruments;
+    std::function<std::vector<QRect>()> probes_shown;
 };
 
-// A widget's rectangle in its parent's twips.
-inline QRectF twips_geometry(const QWidget* w) {
-    return QRectF(twips_of(w->x()), twips_of(w->y()), twips_of(w->width()), twips_of(w->height()));
-}
+// A widget's rectangle in its parent's twips, at the view's scale.
+inline QRectF twips_geometry(const QWidget* w) { return twips_of(scale_of(w), w->geometry()); }
 
 // Moves a widget to a place given in its parent's twips.
-inline void move_to_twips(QWidget* w, double left, double top) { w->move(px(left), px(top)); }
+inline void move_to_twips(QWidget* w, double left, double top) {
+    const view_scale& scale = scale_of(w);
+    w->move(px(scale, left), px(scale, top));
+}
+
+// The instruments draw themselves at the files' scale whatever the zoom; a
+// length in an instrument's own twips as twips of the view, and back.
+inline double view_twips_of_instrument(const QWidget* w, double instrument_twips) {
+    return scale_of(w).to_twips(kFileScale.to_pixels(instrument_twips));
+}
+inline double instrument_twips_of_view(const QWidget* w, double view_twips) {
+    return kFileScale.to_twips(scale_of(w).to_pixels(view_twips));
+}
 
 // Shown unless hidden explicitly, whether or not its window is on screen yet.
 inline bool shown(const QWidget* w) { return !w->isHidden(); }

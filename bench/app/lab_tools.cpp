@@ -1,10 +1,13 @@
 #include "lab_tools.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QScreen>
+#include <QSplitter>
 #include <algorithm>
 
 #include "lab_panel.h"
@@ -15,7 +18,6 @@ namespace bench {
 
 namespace {
 
-constexpr int kPanelGap = 8;           // pixels between the window and the panel
 constexpr int kPanelWidth = 620;       // pixels: the four columns of a row side by side
 constexpr int kNarrowestPanel = 360;
 
@@ -55,27 +57,30 @@ bool lab_tools::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void lab_tools::place_panel() {
-    // Beside the board: right of the window, else left of it, narrowed to the
-    // room there is; over the board's right edge only on a screen too small
-    // for both.
-    const QRect frame = window_.frameGeometry();
-    const QScreen* screen = window_.screen() != nullptr ? window_.screen() : QGuiApplication::primaryScreen();
-    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(frame.topLeft(), QSize(4000, 4000));
-    const int margin = panel_->frameGeometry().width() - panel_->width();
-    const int right_room = room.right() - frame.right() - kPanelGap - margin;
-    const int left_room = frame.left() - room.left() - kPanelGap - margin;
-    const int wanted = kPanelWidth;
-    int width = std::min(wanted, right_room);
-    QPoint at(frame.right() + kPanelGap, frame.top());
-    if (right_room < kNarrowestPanel && left_room >= kNarrowestPanel) {
-        width = std::min(wanted, left_room);
-        at.setX(frame.left() - kPanelGap - margin - width);
-    } else if (right_room < kNarrowestPanel) {
-        width = std::min(wanted, room.width() - margin);
-        at.setX(room.right() - margin - width);
+    // Beside the board, inside the window. The window first takes the room
+    // the screen has to its right; the board fits itself to what is left.
+    QSplitter* beside = window_.side_by_side();
+    if (panel_->parentWidget() != beside) {
+        beside->addWidget(panel_);
+        beside->setStretchFactor(0, 1);
+        beside->setStretchFactor(1, 0);
+        // Dragging the handle to the window's edge puts the panel away.
+        beside->setCollapsible(1, true);
     }
-    panel_->resize(width, window_.height());
-    panel_->move(at);
+    const QScreen* screen = window_.screen() != nullptr ? window_.screen() : QGuiApplication::primaryScreen();
+    const int spare = screen != nullptr ? screen->availableGeometry().right() - window_.frameGeometry().right() : 0;
+    if (spare > 0 && !window_.isMaximized() && !window_.isFullScreen()) {
+        window_.resize(window_.width() + std::min(spare, kPanelWidth), window_.height());
+        window_.layout()->activate();
+    }
+    // Shown and sized here and now, so the board settles before anything else happens.
+    panel_->show();
+    beside->refresh();
+    window_.layout()->activate();
+    // The board keeps the larger part.
+    const int width = std::clamp(beside->width() * 3 / 10, std::min(kNarrowestPanel, beside->width() / 2), kPanelWidth);
+    beside->setSizes({beside->width() - width, width});
+    QCoreApplication::sendPostedEvents(beside, QEvent::LayoutRequest);
 }
 
 void lab_tools::open_sheet(const QString& path) {

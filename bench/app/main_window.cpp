@@ -6,17 +6,18 @@
 #include <QFile>
 #include <QIcon>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "art_style.h"
+#include "chip_art.h"
 #include "form_layout.h"
 #include "part_art.h"
+#include "rate_strip.h"
 #include "twips_geometry.h"
 
 namespace bench {
 
 namespace {
-
-QRect place(const layout::box& b) { return twips_rect(b.left, b.top, b.width, b.height); }
 
 // The picture folders sit beside the program; a folder that already ends in a
 // separator (the file system's root) is taken as it is.
@@ -38,8 +39,8 @@ main_window::main_window(QWidget* parent)
     prompts_ = std::make_unique<dialog_prompts>(this);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("数字电路虚拟实验台"));
-    setWindowIcon(QIcon(art::chip_box_icon(2)));
-    setFixedSize(px(layout::kFormWidth), px(layout::kFormHeight));
+    setWindowIcon(QIcon(art::chip_box_icon().to_pixmap(QSize(64, 58), 1)));
+    create_frame();
     create_editing();
     create_controls();
     create_instruments();
@@ -47,8 +48,9 @@ main_window::main_window(QWidget* parent)
     connect_controls();
     connect_editing();
     install_hooks();
+    take_start_size();
+    view_changed();
     refresh_indicators();
-    redraw_board(kRedrawAll);
 }
 
 main_window::~main_window() {
@@ -74,69 +76,59 @@ void main_window::closeEvent(QCloseEvent* event) {
 }
 
 void main_window::create_controls() {
-    const qreal dpr = 2;
-    board_ = new board_view(this);
-    board_->setGeometry(place(layout::kBoard));
+    board_ = new board_view(canvas_);
 
     bt_menu_ = new picture_control(board_);
     bt_menu_->setObjectName(QStringLiteral("BTmenu"));
-    bt_menu_->setGeometry(place(layout::kMenuButton));
-    bt_menu_->set_picture(art::menu_icon(dpr));
+    bt_menu_->set_picture(art::menu_icon());
     bt_menu_->setToolTip(QStringLiteral("电路文件"));
 
     menu_ = new file_menu(board_, actions_.menu_actions());
 
     bt_help_ = new QLabel(QStringLiteral("说明"), board_);
     bt_help_->setObjectName(QStringLiteral("BThelp"));
-    bt_help_->setGeometry(place(layout::kHelpLabel));
     bt_help_->setAlignment(Qt::AlignCenter);
-    QFont help_font = art::label_font(px(240), true);
-    bt_help_->setFont(help_font);
     bt_help_->setStyleSheet(QStringLiteral("color: #183478;"));
 
     ic_button_ = new picture_control(board_);
     ic_button_->setObjectName(QStringLiteral("ICBUTTON"));
-    ic_button_->setGeometry(place(layout::kChipBoxButton));
-    ic_button_->set_picture(art::chip_box_icon(dpr));
+    ic_button_->set_picture(art::chip_box_icon());
     ic_button_->setToolTip(QStringLiteral("器件盒"));
 
     for (int k = 0; k < 6; ++k) {
         picture_control* stick = new picture_control(board_, k);
         stick->setObjectName(QStringLiteral("line(%1)").arg(k));
-        stick->setGeometry(twips_rect(layout::kStickLefts[k], layout::kStickTop, art::kStickWidth,
-                                      art::kStickHeight));
-        stick->set_picture(art::colour_stick_picture(kStickColours[k], dpr));
+        stick->set_picture(art::colour_stick_picture(kStickColours[k]));
         stick->setCursor(Qt::PointingHandCursor);
         sticks_[k] = stick;
     }
 
+    for (int k = 0; k < 2; ++k) {
+        kk_[k] = art::switch_picture(k == 1);
+        ll_[k] = art::lamp_picture(k == 1);
+        powerpic_[k] = art::power_switch_picture(k == 1);
+        ledpic_[k] = art::power_lamp_picture(k == 1);
+    }
     on_off_ = new picture_control(board_);
     on_off_->setObjectName(QStringLiteral("on_off"));
-    on_off_->setGeometry(place(layout::kPowerSwitch));
-    on_off_->set_picture(art::power_switch_picture(false, dpr));
+    on_off_->set_picture(powerpic_[0]);
     power_led_ = new picture_control(board_);
     power_led_->setObjectName(QStringLiteral("PowerLed"));
-    power_led_->setGeometry(place(layout::kPowerLamp));
-    power_led_->set_picture(art::power_lamp_picture(false, dpr));
+    power_led_->set_picture(ledpic_[0]);
 
     for (int k = 0; k < 16; ++k) {
-        const double left = layout::kSwitchLeft + layout::kSwitchStep * k;
         picture_control* lamp = new picture_control(board_, k);
         lamp->setObjectName(QStringLiteral("Lamp(%1)").arg(k));
-        lamp->setGeometry(twips_rect(left, layout::kLampTop, art::kLampWidth, art::kLampHeight));
-        lamp->set_picture(art::lamp_picture(false, dpr));
+        lamp->set_picture(ll_[0]);
         lamps_[k] = lamp;
         picture_control* sw = new picture_control(board_, k);
         sw->setObjectName(QStringLiteral("K1(%1)").arg(k));
-        sw->setGeometry(twips_rect(left, layout::kSwitchTop, art::kSwitchWidth, art::kSwitchHeight));
-        sw->set_picture(art::switch_picture(false, dpr));
+        sw->set_picture(kk_[0]);
         sw->setCursor(Qt::PointingHandCursor);
         k1_[k] = sw;
         picture_control* led = new picture_control(board_, k);
         led->setObjectName(QStringLiteral("Led(%1)").arg(k));
-        led->setGeometry(twips_rect(layout::kLedLeft + layout::kLedStep * k, layout::kLedTop,
-                                    art::kLedWidth, art::kLedHeight));
-        led->set_picture(art::led_picture(k >= 8, dpr));
+        led->set_picture(art::led_picture(k >= 8));
         led->hide();
         leds_[k] = led;
     }
@@ -144,49 +136,45 @@ void main_window::create_controls() {
     for (int k = 0; k < 2; ++k) {
         picture_control* button = new picture_control(board_, k);
         button->setObjectName(QStringLiteral("脉冲按钮(%1)").arg(k));
-        button->setGeometry(place(layout::kPulseButtons[k]));
-        button->set_picture(art::pulse_button_picture(k == 0, dpr));
+        button->set_picture(art::pulse_button_picture(k == 0));
         button->setCursor(Qt::PointingHandCursor);
         pulse_[k] = button;
     }
 
     smg_ = new picture_control(board_);
     smg_->setObjectName(QStringLiteral("smg"));
-    smg_->setGeometry(place(layout::kModuleIcon));
-    smg_->set_picture(art::module_icon(dpr));
+    smg_->set_picture(art::module_icon());
     smg_->hide();
 
     label2_ = new QLabel(QStringLiteral("频率:"), board_);
     label2_->setObjectName(QStringLiteral("Label2"));
-    label2_->setGeometry(place(layout::kRateLabel));
-    label2_->setFont(art::label_font(px(170)));
+    label2_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     speed_ = new QLineEdit(QStringLiteral("20"), board_);
     speed_->setObjectName(QStringLiteral("speed"));
-    speed_->setGeometry(place(layout::kSpeedBox));
-    speed_->setFont(art::label_font(px(160)));
     speed_->setAlignment(Qt::AlignCenter);
+    speed_->setFrame(false);
+    speed_->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #7a7a7a; background: white; padding: 0; }"));
+    frequency_ = new QLabel(board_);
+    frequency_->setObjectName(QStringLiteral("frequency"));
+    frequency_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     feq_ = new QScrollBar(Qt::Horizontal, board_);
     feq_->setObjectName(QStringLiteral("FEQ"));
-    feq_->setGeometry(place(layout::kRateBar));
     feq_->setRange(1, 100);
     feq_->setSingleStep(5);
     feq_->setPageStep(10);
     feq_->setValue(100);
+    frequency_->setText(clock_frequency_text(model_->clock_interval_ms()));
 
     cir_name_ = new QLabel(QStringLiteral("电路名称："), board_);
     cir_name_->setObjectName(QStringLiteral("CirName"));
-    cir_name_->setGeometry(place(layout::kCircuitName));
-    cir_name_->setFont(art::label_font(px(170)));
 
     meter_icon_ = new picture_control(board_);
     meter_icon_->setObjectName(QStringLiteral("xiaowanyongbiao"));
-    meter_icon_->setGeometry(place(layout::kMeterIcon));
-    meter_icon_->set_picture(art::meter_icon(dpr));
+    meter_icon_->set_picture(art::meter_icon());
     meter_icon_->setToolTip(QStringLiteral("万用表"));
     scope_icon_ = new picture_control(board_);
     scope_icon_->setObjectName(QStringLiteral("xiaoshiboqi"));
-    scope_icon_->setGeometry(place(layout::kScopeIcon));
-    scope_icon_->set_picture(art::scope_icon(dpr));
+    scope_icon_->set_picture(art::scope_icon());
     scope_icon_->setToolTip(QStringLiteral("示波器"));
 
     tcal_ = new QTimer(this);
@@ -203,27 +191,42 @@ void main_window::create_controls() {
     bt_help_->setCursor(Qt::PointingHandCursor);
     board_->setMouseTracking(true);
 
-    for (int k = 0; k < 2; ++k) {
-        kk_[k] = art::switch_picture(k == 1, dpr);
-        ll_[k] = art::lamp_picture(k == 1, dpr);
-        powerpic_[k] = art::power_switch_picture(k == 1, dpr);
-        ledpic_[k] = art::power_lamp_picture(k == 1, dpr);
-    }
-    module_picture_ = art::module_picture(dpr);
+    module_picture_ = art::module_picture();
     chip_pictures_.push_back(nullptr);
 
-    icselect_ = new chip_box(this, board_, program_folder_);
+    icselect_ = new chip_box(canvas_, board_, program_folder_);
+    pointer_ = new pointer_watch(board_, *model_, status_, [this](const QWidget* w) {
+        // The model may hold chips whose pictures are not made yet.
+        const int pictures = std::min(model_->chip_count(), static_cast<int>(chip_pictures_.size()) - 1);
+        for (int k = 1; k <= pictures; ++k)
+            if (chip_pictures_[k] == w) return k;
+        return 0;
+    }, this);
 }
 
 void main_window::create_instruments() {
     instrument_surroundings around;
-    around.window = this;
+    around.window = canvas_;
     around.board = board_;
     around.kick = tcal_;
     around.clock = tcont18_;
     around.speed = speed_;
     around.tools = instruments_.get();
     around.redraw_board = [this](int mode) { redraw_board(mode); };
+    around.open_instruments = [this] {
+        std::vector<QRect> open;
+        for (QWidget* instrument : {static_cast<QWidget*>(meter_ ? meter_->meter() : nullptr),
+                                    static_cast<QWidget*>(scope_ ? scope_->scope() : nullptr)})
+            if (instrument != nullptr && shown(instrument)) open.push_back(instrument->geometry());
+        return open;
+    };
+    around.probes_shown = [this] {
+        std::vector<QRect> probes;
+        for (int k = 0; k < 2; ++k)
+            for (picture_control* probe : {meter_ ? meter_->probe(k) : nullptr, scope_ ? scope_->probe(k) : nullptr})
+                if (probe != nullptr && shown(probe)) probes.push_back(probe->geometry().translated(board_->pos()));
+        return probes;
+    };
     around.icon = meter_icon_;
     meter_ = new meter_on_bench(around, this);
     around.icon = scope_icon_;
@@ -275,6 +278,7 @@ void main_window::connect_controls() {
     connect(feq_, &QScrollBar::valueChanged, this, [this](int value) {
         model_->set_rate(value);
         speed_->setText(model_->speed_text());
+        frequency_->setText(clock_frequency_text(model_->clock_interval_ms()));
     });
     connect(tcal_, &QTimer::timeout, this, [this] {
         model_->kick_tick();
@@ -284,6 +288,7 @@ void main_window::connect_controls() {
     connect(tcont18_, &QTimer::timeout, this, [this] {
         model_->clock_tick();
         refresh_indicators();
+        pointer_->refresh();
     });
     connect(ic_button_, &picture_control::pressed, this, [this] {
         hide_menu();
@@ -336,7 +341,9 @@ void main_window::clear_command() {
 
 void main_window::show_help() {
     hide_menu();
-    if (help_ == nullptr) help_ = new help_window(this, bt_menu_->picture());
+    if (help_ == nullptr)
+        help_ = new help_window(this, art::menu_icon().to_pixmap(QSize(px(kFileScale, 465), px(kFileScale, 465)),
+                                                                 devicePixelRatioF()));
     help_->show();
     help_->raise();
     help_->activateWindow();
@@ -369,10 +376,25 @@ void main_window::install_hooks() {
     hooks.outline_size = [this](const std::string& model) -> std::optional<picture_size> {
         const QPixmap& pm = outline_of(model);
         if (pm.isNull()) return std::nullopt;
-        return picture_size{to_twips(pm.width() / pm.devicePixelRatio()),
-                            to_twips(pm.height() / pm.devicePixelRatio())};
+        // Outline files are drawn at the files' own scale, whatever the zoom.
+        return picture_size{kFileScale.to_twips(pm.width() / pm.devicePixelRatio()),
+                            kFileScale.to_twips(pm.height() / pm.devicePixelRatio())};
     };
     model_->set_hooks(std::move(hooks));
+}
+
+art::drawing main_window::picture_of_chip(const chip& c) {
+    const QString model = QString::fromStdString(c.model).trimmed().toUpper();
+    const QString key = QStringLiteral("%1 %2x%3").arg(model).arg(c.picture.width).arg(c.picture.height);
+    auto it = chip_drawings_.find(key);
+    if (it == chip_drawings_.end()) {
+        // A model the catalogue does not know keeps the template picture.
+        art::drawing d = outline_of(c.model).isNull() ? art::drawing{}
+                                                      : art::chip_outline(model, c.picture.width, c.picture.height);
+        if (d.empty()) d = art::template_chip_picture(c.picture.width, c.picture.height, model);
+        it = chip_drawings_.insert(key, d);
+    }
+    return *it;
 }
 
 const QPixmap& main_window::outline_of(const std::string& model) {
@@ -438,14 +460,8 @@ void main_window::sync_chip_pictures() {
             continue;
         }
         const chip& c = model_->chip_at(k);
-        pic->setGeometry(twips_rect(c.picture.left, c.picture.top, c.picture.width, c.picture.height));
-        const QPixmap& outline = outline_of(c.model);
-        if (!outline.isNull()) {
-            pic->set_picture(outline);
-        } else if (pic->picture().isNull() || pic->size() != pic->picture().deviceIndependentSize().toSize()) {
-            pic->set_picture(art::template_chip_picture(c.picture.width, c.picture.height,
-                                                        QString::fromStdString(c.model).trimmed(), 2));
-        }
+        pic->setGeometry(twips_rect(scale(), c.picture.left, c.picture.top, c.picture.width, c.picture.height));
+        pic->set_picture(picture_of_chip(c));
         if (!pic->isVisible()) {
             pic->show();
             pic->raise();
@@ -456,6 +472,7 @@ void main_window::sync_chip_pictures() {
 void main_window::after_change() {
     sync_chip_pictures();
     refresh_indicators();
+    pointer_->refresh();
 }
 
 void main_window::refresh_indicators() {
@@ -473,7 +490,7 @@ void main_window::redraw_board(int mode) {
     if (mode != 3) {
         board_->clear_layer();
         if (model_->display_module_on_board())
-            board_->draw_image(module_picture_, QPointF(layout::kModuleLeft, layout::kModuleTop));
+            board_->draw_picture(module_picture_, QPointF(layout::kModuleLeft, layout::kModuleTop));
     }
     for (int w = 1; w <= model_->wire_count(); ++w) {
         const wire& line = model_->wire_at(w);
@@ -544,8 +561,7 @@ void main_window::on_board_press(Qt::MouseButton button, double x, double y) {
         show_module_pinout();
         return;
     }
-    const QRectF power(twips_of(on_off_->x()), twips_of(on_off_->y()), twips_of(on_off_->width()),
-                       twips_of(on_off_->height()));
+    const QRectF power = twips_of(scale(), on_off_->geometry());
     if (button == Qt::LeftButton && power.contains(x, y)) model_->press_power();
     hide_menu();
     if (button != Qt::LeftButton && button != Qt::RightButton) return;
@@ -581,7 +597,7 @@ void main_window::on_board_move(double x, double y) {
 void main_window::hide_menu() { menu_->hide(); }
 
 void main_window::show_menu() {
-    menu_->move(bt_menu_->x() + bt_menu_->width(), bt_menu_->y() + px(100));
+    menu_->move(bt_menu_->x() + bt_menu_->width(), bt_menu_->y() + px(scale(), 100));
     menu_->show();
     menu_->raise();
 }

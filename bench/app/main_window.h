@@ -1,11 +1,15 @@
 // `Form1`: the main window with the trainer board and every bench control on it.
 // Handlers turn clicks into bench model calls and repaint from the model's state.
+// The board sits on a canvas in a zooming, scrolling area (board_zoom.h) with
+// the status line below; the window can be resized and maximised, and the
+// board and everything on it scale with it.
 #pragma once
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTimer>
 #include <QWidget>
 #include <QHash>
@@ -15,7 +19,9 @@
 
 #include "bench_actions.h"
 #include "bench_model.h"
+#include "board_canvas.h"
 #include "board_view.h"
+#include "board_zoom.h"
 #include "chip_box.h"
 #include "circuit_history.h"
 #include "file_menu.h"
@@ -26,6 +32,7 @@
 #include "meter_on_bench.h"
 #include "picture_control.h"
 #include "pinout_window.h"
+#include "pointer_watch.h"
 #include "scope_on_bench.h"
 #include "status_line.h"
 
@@ -55,6 +62,8 @@ public:
     QScrollBar* rate_bar() const { return feq_; }
     QLineEdit* speed_box() const { return speed_; }
     QLabel* circuit_name() const { return cir_name_; }
+    // The clock's frequency beside the rate value.
+    QLabel* frequency_label() const { return frequency_; }
     QTimer* kick_timer() const { return tcal_; }
     QTimer* clock_timer() const { return tcont18_; }
     chip_box* chips_box() const { return icselect_; }
@@ -67,6 +76,16 @@ public:
     meter_on_bench* meter() const { return meter_; }
     scope_on_bench* scope() const { return scope_; }
     const QString& program_folder() const { return program_folder_; }
+
+    board_canvas* canvas() const { return canvas_; }
+    board_zoom* zoom_area() const { return zoom_; }
+    const view_scale& scale() const { return canvas_->scale(); }
+    // Says what is under the pointer; `show_message` puts a note there for a while.
+    status_line* status() const { return status_; }
+    pointer_watch* pointer() const { return pointer_; }
+    // The board's area above the status line: a panel added to this splitter
+    // sits beside the board, which fits itself to what is left.
+    QSplitter* side_by_side() const { return side_by_side_; }
 
     // Dialog and message boxes of the file commands (tests answer them).
     void set_prompts(std::unique_ptr<file_prompts> prompts) { prompts_ = std::move(prompts); }
@@ -95,7 +114,6 @@ public:
     // ---- Editing ----
     circuit_history& history() { return *history_; }
     const bench_actions& actions() const { return actions_; }
-    status_line* status() const { return status_; }
     void undo_command();
     void redo_command();
     void delete_chip_under_pointer();  // Delete
@@ -103,10 +121,20 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void create_frame();
     void create_controls();
+    // Places and sizes every control for the canvas's scale (main_window_layout.cpp).
+    void place_controls();
+    // The view changed: places, pictures and drawings follow.
+    void view_changed();
+    // Draws the wire in hand again after the layer was drawn afresh.
+    void redraw_wire_in_hand();
+    // The size the window starts at on its screen.
+    void take_start_size();
     void create_instruments();
     void connect_controls();
     void install_hooks();
@@ -118,6 +146,8 @@ private:
     void refresh_indicators();
     void sync_chip_pictures();
     const QPixmap& outline_of(const std::string& model);
+    // The picture of chip k at its size: its outline drawn by code.
+    art::drawing picture_of_chip(const chip& c);
     void after_change();
     // Editing: the history, the actions and their keys, the status line.
     void create_editing();
@@ -138,18 +168,23 @@ private:
     lab_tools* lab_ = nullptr;
     QString program_folder_;
     QHash<QString, QPixmap> outlines_;
-    QImage module_picture_;
+    QHash<QString, art::drawing> chip_drawings_;
+    art::drawing module_picture_;
     std::vector<picture_control*> chip_pictures_;  // entry 0 unused
     chip_box* icselect_ = nullptr;
     // Picture holders: Kk, Ll, Powerpic, LEDPIC (0 off / down, 1 on / up).
-    std::array<QPixmap, 2> kk_, ll_, powerpic_, ledpic_;
+    std::array<art::drawing, 2> kk_, ll_, powerpic_, ledpic_;
 
+    QSplitter* side_by_side_ = nullptr;
+    board_canvas* canvas_ = nullptr;
+    board_zoom* zoom_ = nullptr;
+    status_line* status_ = nullptr;
+    pointer_watch* pointer_ = nullptr;
     board_view* board_ = nullptr;
     picture_control* bt_menu_ = nullptr;
     file_menu* menu_ = nullptr;
     bench_actions actions_;
     circuit_history* history_ = nullptr;
-    status_line* status_ = nullptr;
     QLabel* bt_help_ = nullptr;
     picture_control* ic_button_ = nullptr;
     std::array<picture_control*, 6> sticks_{};
@@ -163,6 +198,7 @@ private:
     QScrollBar* feq_ = nullptr;
     QLineEdit* speed_ = nullptr;
     QLabel* label2_ = nullptr;
+    QLabel* frequency_ = nullptr;
     QLabel* cir_name_ = nullptr;
     picture_control* meter_icon_ = nullptr;
     picture_control* scope_icon_ = nullptr;
@@ -170,6 +206,8 @@ private:
     QTimer* tcont18_ = nullptr;
     meter_on_bench* meter_ = nullptr;
     scope_on_bench* scope_ = nullptr;
+    qreal drawn_ratio_ = 0;  // the device pixel ratio the board was drawn for
+    bool watching_screen_ = false;
 };
 
 }  // namespace bench

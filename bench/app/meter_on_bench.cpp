@@ -1,5 +1,7 @@
 #include "meter_on_bench.h"
 
+#include "form_layout.h"
+#include "instrument_placement.h"
 #include "probe_art.h"
 #include "probe_handling.h"
 
@@ -7,10 +9,11 @@ namespace bench {
 
 namespace {
 
-// Where the meter and its probes lie when first opened: the meter at the
-// right of the board below the display module, the probes beside it.
-constexpr double kStartLeft = 8670, kStartTop = 3100;  // window twips
-constexpr board_point kProbeStarts[2] = {{7300, 4300}, {7330, 4950}};  // board twips
+// Where the meter would open among equal places, the right of the board below
+// the display module (form twips), and where its probes lie before their
+// first drop (board twips).
+constexpr double kStartLeft = 8670, kStartTop = 3100;
+constexpr board_point kProbeStarts[2] = {{7300, 4300}, {7330, 4950}};
 
 // The close box at the meter's top left corner.
 constexpr double kCloseBoxWidth = 270, kCloseBoxHeight = 360;
@@ -27,17 +30,16 @@ meter_on_bench::meter_on_bench(const instrument_surroundings& around, QObject* p
     meter_ = new dmeterx::dmeterw(around_.window);
     meter_->setObjectName(QStringLiteral("dmeterw1"));
     range_seen_ = meter_->range_position();
-    move_to_twips(meter_, kStartLeft, kStartTop);
     meter_->hide();
 
-    const qreal dpr = 2;
     for (int k = 0; k < 2; ++k) {
         picture_control* probe = new picture_control(around_.board, k);
         probe->setObjectName(QStringLiteral("表笔(%1)").arg(k));
-        pictures_[k] = art::probe_picture(k == 0 ? art::probe_look::red : art::probe_look::black, dpr);
+        pictures_[k] = art::probe_picture(k == 0 ? art::probe_look::red : art::probe_look::black);
         probe->set_picture(pictures_[k]);
-        probe->setGeometry(
-            twips_rect(kProbeStarts[k].x, kProbeStarts[k].y, art::kMeterProbeWidth, art::kMeterProbeHeight));
+        const view_scale& scale = scale_of(probe);
+        probe->setGeometry(twips_rect(scale, kProbeStarts[k].x, kProbeStarts[k].y, art::kMeterProbeWidth,
+                                      art::kMeterProbeHeight));
         shape_probe(probe, pictures_[k]);
         probe->setCursor(Qt::PointingHandCursor);
         probe->hide();
@@ -68,10 +70,25 @@ meter_on_bench::meter_on_bench(const instrument_surroundings& around, QObject* p
 
 void meter_on_bench::open() {
     around_.icon->hide();
-    meter_->resize(px(kWidth), px(kHeight));
+    const QSize size(px(kFileScale, kWidth), px(kFileScale, kHeight));
+    meter_->resize(size);
+    // In reach of the board as dragging keeps it: between its left and right
+    // edges, anywhere from just above its top to its bottom.
+    const QRect board = around_.board->geometry();
+    const QRect reach(QPoint(board.left(), board.top() - size.height()),
+                      QPoint(board.right() + 1 - size.width(), board.bottom() + 1));
+    const view_scale& scale = scale_of(around_.board);
+    const QPoint preferred = board.topLeft() + QPoint(px(scale, kStartLeft - layout::kBoard.left),
+                                                      px(scale, kStartTop - layout::kBoard.top));
+    std::vector<QRect> probes;
+    for (const picture_control* probe : probes_) probes.push_back(probe->geometry().translated(board.topLeft()));
+    meter_->move(opening_place(around_, size, reach, preferred, probes));
     meter_->raise();
     meter_->show();
-    for (picture_control* probe : probes_) probe->show();
+    for (picture_control* probe : probes_) {
+        bring_out_from_under(around_, probe);
+        probe->show();
+    }
     draw_leads();
     around_.board->update();
 }
@@ -99,6 +116,29 @@ void meter_on_bench::board_redrawn(int mode) {
     draw_leads();
 }
 
+void meter_on_bench::hold_place() {
+    const QRectF board = twips_geometry(around_.board);
+    const QRectF meter = twips_geometry(meter_);
+    held_ = held_place{{meter.left() - board.left(), meter.top() - board.top()}, {}};
+    for (int k = 0; k < 2; ++k) {
+        const QRectF probe = twips_geometry(probes_[k]);
+        held_->probes[k] = {probe.left(), probe.top()};
+    }
+}
+
+void meter_on_bench::rescale() {
+    const view_scale& scale = scale_of(around_.board);
+    for (int k = 0; k < 2; ++k) {
+        const board_point at = held_ ? held_->probes[k] : board_point{twips_geometry(probes_[k]).left(),
+                                                                      twips_geometry(probes_[k]).top()};
+        probes_[k]->setGeometry(twips_rect(scale, at.x, at.y, art::kMeterProbeWidth, art::kMeterProbeHeight));
+        shape_probe(probes_[k], pictures_[k]);
+    }
+    if (held_)
+        meter_->move(around_.board->pos() + QPoint(px(scale, held_->meter.x), px(scale, held_->meter.y)));
+    held_.reset();
+}
+
 // ---- The meter itself ----
 
 void meter_on_bench::meter_pressed(std::int16_t button, float x, float y) {
@@ -123,8 +163,8 @@ void meter_on_bench::meter_pressed(std::int16_t button, float x, float y) {
 
 void meter_on_bench::meter_moved(float x, float y) {
     if (!dragging_) return;
-    const QRectF at = twips_geometry(meter_);
-    move_to_twips(meter_, at.left() + x - grab_.x, at.top() + y - grab_.y);
+    // The meter reports its own twips, which keep their size at every zoom.
+    meter_->move(meter_->pos() + QPoint(px(kFileScale, x - grab_.x), px(kFileScale, y - grab_.y)));
     draw_leads();
     around_.board->update();
     around_.window->update();
@@ -159,8 +199,9 @@ void meter_on_bench::draw_lead(int k) {
     const QRectF meter = twips_geometry(meter_);
     const QRectF board = twips_geometry(around_.board);
     const board_point probe_end{probe.right() - art::kProbeLeadInset, probe.top() + art::kMeterProbeLeadDown};
-    const double meter_x = k == kRedProbe ? meter.left() - board.left() + kLeadInset
-                                          : meter.right() - board.left() - kLeadInset;
+    const double inset = view_twips_of_instrument(meter_, kLeadInset);
+    const double meter_x = k == kRedProbe ? meter.left() - board.left() + inset
+                                          : meter.right() - board.left() - inset;
     const board_point meter_end{meter_x, meter.bottom() - board.top()};
     leads_[k].draw(*around_.board, probe_end, meter_end, inverted_, {k == kRedProbe ? kRedLead : kBlackLead});
 }

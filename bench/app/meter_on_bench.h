@@ -7,6 +7,7 @@
 #include <QObject>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "dmeterw.h"
 #include "instrument_surroundings.h"
@@ -17,7 +18,7 @@ namespace bench {
 class meter_on_bench : public QObject {
     Q_OBJECT
 public:
-    // Opened size, window twips.
+    // Opened size, the meter's own twips: it keeps its size at every zoom.
     static constexpr double kWidth = 2595;
     static constexpr double kHeight = 3465;
 
@@ -38,6 +39,10 @@ public:
     void measure();
     // The board was redrawn (cleared unless mode 3): the leads go on again.
     void board_redrawn(int mode);
+    // Before the view changes: where the meter and its probes are on the board.
+    void hold_place();
+    // After: they are put back there, at the new scale.
+    void rescale();
 
 private:
     void meter_pressed(std::int16_t button, float x, float y);
@@ -53,7 +58,7 @@ private:
     instrument_surroundings around_;
     dmeterx::dmeterw* meter_ = nullptr;
     std::array<picture_control*, 2> probes_{};
-    std::array<QPixmap, 2> pictures_;
+    std::array<art::drawing, 2> pictures_;
     QTimer* timer_ = nullptr;
     std::array<board_lead, 2> leads_{};
 
@@ -63,6 +68,13 @@ private:
     int in_hand_ = -1;
     bool inverted_ = false;   // leads in exclusive-or while something is dragged
     int range_seen_ = 0;      // the range knob's position at the last press on the meter
+    // Held across a change of view: the meter's top left from the board's and
+    // the probes' top lefts, board twips.
+    struct held_place {
+        board_point meter;
+        std::array<board_point, 2> probes;
+    };
+    std::optional<held_place> held_;
 };
 
 }  // namespace bench

@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
-#include <functional>
 
 #include "art_style.h"
 #include "board_geometry.h"
@@ -11,31 +10,6 @@
 namespace bench::art {
 
 namespace {
-
-QImage canvas(double w, double h, qreal dpr) {
-    QImage image(static_cast<int>(std::ceil(to_pixels(w) * dpr)),
-                 static_cast<int>(std::ceil(to_pixels(h) * dpr)), QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::transparent);
-    return image;
-}
-
-// Runs a drawing in twips on a transparent picture of w x h twips.
-QImage draw(double w, double h, qreal dpr, const std::function<void(QPainter&)>& paint) {
-    QImage image = canvas(w, h, dpr);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(1 / kTwipsPerPixel, 1 / kTwipsPerPixel);
-    paint(p);
-    return image;
-}
-
-QPixmap pixmap(double w, double h, qreal dpr, const std::function<void(QPainter&)>& paint) {
-    QPixmap pm = QPixmap::fromImage(draw(w, h, dpr, paint));
-    pm.setDevicePixelRatio(dpr);
-    return pm;
-}
 
 QRadialGradient glow(QPointF centre, double radius, QColor core, QColor edge) {
     QRadialGradient g(centre, radius, centre - QPointF(radius / 3, radius / 3));
@@ -47,8 +21,8 @@ QRadialGradient glow(QPointF centre, double radius, QColor core, QColor edge) {
 
 }  // namespace
 
-QPixmap switch_picture(bool up, qreal dpr) {
-    return pixmap(kSwitchWidth, kSwitchHeight, dpr, [up](QPainter& p) {
+drawing switch_picture(bool up) {
+    return make_drawing(kSwitchWidth, kSwitchHeight, [up](QPainter& p) {
         // A slide toggle seen from above: a slot, and the lever at one end.
         p.setPen(QPen(QColor(40, 40, 40), 12));
         p.setBrush(QColor(60, 62, 66));
@@ -67,8 +41,8 @@ QPixmap switch_picture(bool up, qreal dpr) {
     });
 }
 
-QPixmap lamp_picture(bool on, qreal dpr) {
-    return pixmap(kLampWidth, kLampHeight, dpr, [on](QPainter& p) {
+drawing lamp_picture(bool on) {
+    return make_drawing(kLampWidth, kLampHeight, [on](QPainter& p) {
         const QPointF c(75, 45);
         p.setPen(QPen(QColor(50, 50, 50), 10));
         p.setBrush(on ? QBrush(glow(c, 40, QColor(255, 40, 30), QColor(150, 0, 0)))
@@ -77,8 +51,8 @@ QPixmap lamp_picture(bool on, qreal dpr) {
     });
 }
 
-QPixmap power_switch_picture(bool on, qreal dpr) {
-    return pixmap(kPowerWidth, kPowerHeight, dpr, [on](QPainter& p) {
+drawing power_switch_picture(bool on) {
+    return make_drawing(kPowerWidth, kPowerHeight, [on](QPainter& p) {
         // A rocker switch: the pressed half sits low, marked I (on) and O (off).
         p.setPen(QPen(QColor(30, 30, 30), 15));
         p.setBrush(QColor(45, 45, 48));
@@ -101,8 +75,8 @@ QPixmap power_switch_picture(bool on, qreal dpr) {
     });
 }
 
-QPixmap power_lamp_picture(bool on, qreal dpr) {
-    return pixmap(kPowerLampWidth, kPowerLampHeight, dpr, [on](QPainter& p) {
+drawing power_lamp_picture(bool on) {
+    return make_drawing(kPowerLampWidth, kPowerLampHeight, [on](QPainter& p) {
         const QPointF c(142, 127);
         p.setPen(QPen(QColor(150, 150, 150), 18));
         p.setBrush(QColor(70, 70, 70));
@@ -114,8 +88,8 @@ QPixmap power_lamp_picture(bool on, qreal dpr) {
     });
 }
 
-QPixmap led_picture(bool red, qreal dpr) {
-    return pixmap(kLedWidth, kLedHeight, dpr, [red](QPainter& p) {
+drawing led_picture(bool red) {
+    return make_drawing(kLedWidth, kLedHeight, [red](QPainter& p) {
         const QPointF c(120, 97);
         const QColor core = red ? QColor(255, 40, 30) : QColor(255, 210, 0);
         const QColor edge = red ? QColor(160, 0, 0) : QColor(190, 120, 0);
@@ -131,8 +105,8 @@ QPixmap led_picture(bool red, qreal dpr) {
     });
 }
 
-QPixmap pulse_button_picture(bool positive, qreal dpr) {
-    return pixmap(kPulseWidth, kPulseHeight, dpr, [positive](QPainter& p) {
+drawing pulse_button_picture(bool positive) {
+    return make_drawing(kPulseWidth, kPulseHeight, [positive](QPainter& p) {
         p.setPen(QPen(QColor(30, 30, 30), 10));
         p.setBrush(QColor(70, 70, 74));
         p.drawRoundedRect(QRectF(5, 5, 170, 125), 25, 25);
@@ -145,8 +119,8 @@ QPixmap pulse_button_picture(bool positive, qreal dpr) {
     });
 }
 
-QPixmap colour_stick_picture(const QColor& colour, qreal dpr) {
-    return pixmap(kStickWidth, kStickHeight, dpr, [colour](QPainter& p) {
+drawing colour_stick_picture(const QColor& colour) {
+    return make_drawing(kStickWidth, kStickHeight, [colour](QPainter& p) {
         // A hanging length of hook-up wire with a bared tip.
         QLinearGradient insulation(0, 0, kStickWidth, 0);
         insulation.setColorAt(0, colour.darker(130));
@@ -154,14 +128,14 @@ QPixmap colour_stick_picture(const QColor& colour, qreal dpr) {
         insulation.setColorAt(1, colour.darker(150));
         p.setPen(Qt::NoPen);
         p.setBrush(insulation);
-        p.drawRoundedRect(QRectF(15, 0, 75, 1060), 30, 30);
+        p.drawRoundedRect(QRectF(15, 0, 75, kStickHeight - 110), 30, 30);
         p.setBrush(QColor(200, 200, 205));
-        p.drawRect(QRectF(37, 1040, 31, 150));
+        p.drawRect(QRectF(37, kStickHeight - 125, 31, 115));
     });
 }
 
-QPixmap menu_icon(qreal dpr) {
-    return pixmap(465, 465, dpr, [](QPainter& p) {
+drawing menu_icon() {
+    return make_drawing(465, 465, [](QPainter& p) {
         // A folder with a circuit sheet.
         p.setPen(QPen(QColor(150, 110, 20), 14));
         p.setBrush(QColor(240, 196, 70));
@@ -187,8 +161,8 @@ QPixmap menu_icon(qreal dpr) {
     });
 }
 
-QPixmap chip_box_icon(qreal dpr) {
-    return pixmap(450, 405, dpr, [](QPainter& p) {
+drawing chip_box_icon() {
+    return make_drawing(450, 405, [](QPainter& p) {
         // An open parts box with a chip in it.
         p.setPen(QPen(QColor(60, 60, 60), 14));
         p.setBrush(QColor(120, 150, 190));
@@ -205,8 +179,8 @@ QPixmap chip_box_icon(qreal dpr) {
     });
 }
 
-QPixmap meter_icon(qreal dpr) {
-    return pixmap(465, 510, dpr, [](QPainter& p) {
+drawing meter_icon() {
+    return make_drawing(465, 510, [](QPainter& p) {
         p.setPen(QPen(QColor(30, 30, 30), 14));
         p.setBrush(QColor(230, 180, 30));
         p.drawRoundedRect(QRectF(40, 20, 385, 470), 50, 50);
@@ -220,8 +194,8 @@ QPixmap meter_icon(qreal dpr) {
     });
 }
 
-QPixmap scope_icon(qreal dpr) {
-    return pixmap(540, 420, dpr, [](QPainter& p) {
+drawing scope_icon() {
+    return make_drawing(540, 420, [](QPainter& p) {
         p.setPen(QPen(QColor(30, 30, 30), 14));
         p.setBrush(QColor(190, 196, 204));
         p.drawRoundedRect(QRectF(20, 30, 500, 360), 40, 40);
@@ -245,8 +219,8 @@ QPixmap scope_icon(qreal dpr) {
     });
 }
 
-QPixmap module_icon(qreal dpr) {
-    return pixmap(360, 540, dpr, [](QPainter& p) {
+drawing module_icon() {
+    return make_drawing(360, 540, [](QPainter& p) {
         p.setPen(QPen(QColor(20, 20, 20), 12));
         p.setBrush(QColor(30, 30, 30));
         p.drawRect(QRectF(10, 10, 340, 520));
@@ -259,8 +233,8 @@ QPixmap module_icon(qreal dpr) {
     });
 }
 
-QPixmap close_box_picture(qreal dpr) {
-    return pixmap(375, 375, dpr, [](QPainter& p) {
+drawing close_box_picture() {
+    return make_drawing(375, 375, [](QPainter& p) {
         p.setPen(QPen(QColor(110, 20, 20), 14));
         p.setBrush(QColor(210, 60, 50));
         p.drawRoundedRect(QRectF(40, 40, 295, 295), 50, 50);
@@ -284,12 +258,12 @@ void module_socket(QPainter& p, board_point pt) {
 
 }  // namespace
 
-QImage module_picture(qreal dpr) {
+drawing module_picture() {
     // Drawn in board twips relative to the picture's top left at (8910, 2175),
     // so that the holes, commons and digit faces meet the fixed grid points
     // and segment lines of the module.
     constexpr double kLeft = 8910, kTop = 2175;
-    return draw(kModuleWidth, kModuleHeight, dpr, [](QPainter& p) {
+    return make_drawing(kModuleWidth, kModuleHeight, [](QPainter& p) {
         p.translate(-kLeft, -kTop);
         p.setPen(QPen(QColor(20, 60, 30), 18));
         p.setBrush(QColor(34, 110, 60));
@@ -320,8 +294,8 @@ QImage module_picture(qreal dpr) {
     });
 }
 
-QPixmap template_chip_picture(double width, double height, const QString& model, qreal dpr) {
-    return pixmap(width, height, dpr, [width, height, model](QPainter& p) {
+drawing template_chip_picture(double width, double height, const QString& model) {
+    return make_drawing(width, height, [width, height, model](QPainter& p) {
         p.setPen(QPen(QColor(10, 10, 10), 10));
         p.setBrush(QColor(36, 36, 40));
         p.drawRoundedRect(QRectF(5, 5, width - 10, height - 10), 25, 25);

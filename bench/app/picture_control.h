@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "drawing.h"
+
 namespace bench {
 
 class picture_control : public QWidget {
@@ -12,8 +14,14 @@ class picture_control : public QWidget {
 public:
     explicit picture_control(QWidget* parent = nullptr, int index = 0);
 
+    // A drawing is painted afresh at every size; a pixmap (a picture file) is stretched.
+    void set_picture(const art::drawing& picture);
     void set_picture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    void clear_picture();
+    bool has_picture() const { return !drawing_.empty() || !pixmap_.isNull(); }
+    const art::drawing& drawing() const { return drawing_; }
+    // The picture as shown now, at the widget's size; null when there is none.
+    QPixmap picture() const;
     // Element number inside its control array (K1(3) has index 3).
     int index() const { return index_; }
 
@@ -31,7 +39,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap picture_;
+    QPointF twips_at(const QMouseEvent* event) const;
+
+    art::drawing drawing_;
+    QPixmap pixmap_;
     int index_;
 };
 

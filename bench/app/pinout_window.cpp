@@ -22,7 +22,7 @@ pinout_window::pinout_window(QWidget* owner) : QDialog(owner) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
-    resize(px(7965), px(4275));
+    resize(px(kFileScale, 7965), px(kFileScale, 4275));
 
     ptop_ = new QWidget(this);
     ptop_->setObjectName(QStringLiteral("Ptop"));
@@ -30,17 +30,17 @@ pinout_window::pinout_window(QWidget* owner) : QDialog(owner) {
     QPalette tp = ptop_->palette();
     tp.setColor(QPalette::Window, QColor(0xC0, 0xFF, 0xFF));
     ptop_->setPalette(tp);
-    ptop_->setGeometry(0, 0, width(), px(kTopHeight));
+    ptop_->setGeometry(0, 0, width(), px(kFileScale, kTopHeight));
 
     ic_name_ = new QLabel(ptop_);
     ic_name_->setObjectName(QStringLiteral("IC_name"));
-    ic_name_->setGeometry(twips_rect(200, 28, 4455, 285));
-    ic_name_->setFont(art::label_font(px(250)));
+    ic_name_->setGeometry(twips_rect(kFileScale, 200, 28, 4455, 285));
+    ic_name_->setFont(art::label_font(px(kFileScale, 250)));
     ic_name_->setStyleSheet(QStringLiteral("color: rgb(192, 64, 0); background: transparent;"));
 
     ic_bmp_ = new QLabel(this);
     ic_bmp_->setObjectName(QStringLiteral("IC_bmp"));
-    ic_bmp_->move(0, px(kPictureTop));
+    ic_bmp_->move(0, px(kFileScale, kPictureTop));
 }
 
 void pinout_window::show_diagram(const QString& title, const QString& picture_file) {
@@ -59,14 +59,14 @@ void pinout_window::show_diagram(const QString& title, const QString& picture_fi
     } else {
         ic_bmp_->clear();
         ic_bmp_->resize(0, 0);
-        resize(px(kEmptyWidth), px(kEmptyHeight));
+        resize(px(kFileScale, kEmptyWidth), px(kFileScale, kEmptyHeight));
         ptop_->setFixedWidth(width());
     }
 }
 
 void pinout_window::fit_to_picture() {
     // The window hugs its picture: 60 twips wider, the top strip and 600 twips taller.
-    resize(ic_bmp_->width() + px(60), px(kTopHeight) + ic_bmp_->height() + px(600));
+    resize(ic_bmp_->width() + px(kFileScale, 60), px(kFileScale, kTopHeight) + ic_bmp_->height() + px(kFileScale, 600));
     ptop_->setFixedWidth(width());
 }
 

@@ -111,29 +111,19 @@ void paint_along_axis(QPainter& p, double length, probe_look look) {
 
 }  // namespace
 
-QPixmap probe_picture(probe_look look, qreal dpr) {
+drawing probe_picture(probe_look look) {
     const bool scope = look == probe_look::scope;
     const double width = scope ? kScopeProbeWidth : kMeterProbeWidth;
     const double height = scope ? kScopeProbeHeight : kMeterProbeHeight;
     const QPointF tip(scope ? kScopeProbeTipX : kMeterProbeTipX,
                       height - (scope ? kScopeProbeTipFromBottom : kMeterProbeTipFromBottom));
     const QPointF lead(width - kProbeLeadInset, scope ? kScopeProbeLeadDown : kMeterProbeLeadDown);
-
-    QImage image(static_cast<int>(std::ceil(to_pixels(width) * dpr)),
-                 static_cast<int>(std::ceil(to_pixels(height) * dpr)), QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(1 / kTwipsPerPixel, 1 / kTwipsPerPixel);
-    const QLineF axis(tip, lead);
-    p.translate(tip);
-    p.rotate(-axis.angle());
-    paint_along_axis(p, axis.length(), look);
-    p.end();
-    QPixmap pm = QPixmap::fromImage(image);
-    pm.setDevicePixelRatio(dpr);
-    return pm;
+    return make_drawing(width, height, [tip, lead, look](QPainter& p) {
+        const QLineF axis(tip, lead);
+        p.translate(tip);
+        p.rotate(-axis.angle());
+        paint_along_axis(p, axis.length(), look);
+    });
 }
 
 QCursor probe_cursor() {
@@ -145,7 +135,7 @@ QCursor probe_cursor() {
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(kTip);
     p.rotate(-45);
-    p.scale(1 / kTwipsPerPixel * 0.56, 1 / kTwipsPerPixel * 0.56);
+    p.scale(0.56 / kFileTwipsPerPixel, 0.56 / kFileTwipsPerPixel);
     paint_along_axis(p, 900, probe_look::black);
     p.end();
     return QCursor(pm, static_cast<int>(kTip.x()), static_cast<int>(kTip.y()));

@@ -1,9 +1,10 @@
 // Test probes for the instruments on the board, and the cursor shown while a
-// probe is carried. Drawn by code in twips, at the given device pixel ratio.
+// probe is carried. Drawn by code in twips, at whatever size they are shown.
 #pragma once
 
 #include <QCursor>
-#include <QPixmap>
+
+#include "drawing.h"
 
 namespace bench::art {
 
@@ -21,7 +22,7 @@ inline constexpr double kMeterProbeLeadDown = 100, kScopeProbeLeadDown = 50;
 
 enum class probe_look { red, black, scope };
 
-QPixmap probe_picture(probe_look look, qreal dpr);
+drawing probe_picture(probe_look look);
 
 // A small probe whose hot spot is its tip.
 QCursor probe_cursor();

@@ -21,20 +21,21 @@ constexpr double kContactMark = 25;  // radius, twips
 
 }  // namespace
 
-void shape_probe(picture_control* probe, const QPixmap& picture) {
-    const QImage outline = picture.toImage().scaled(probe->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+void shape_probe(picture_control* probe, const art::drawing& picture) {
+    const QImage outline = picture.to_pixmap(probe->size(), 1).toImage();
+    if (outline.isNull()) return;
     probe->setMask(QBitmap::fromImage(outline.createAlphaMask(Qt::ThresholdAlphaDither)));
 }
 
 void pick_up_probe(picture_control* probe) {
     probe->raise();
-    probe->set_picture(QPixmap());
+    probe->clear_picture();
     QGuiApplication::setOverrideCursor(art::probe_cursor());
 }
 
-bool probe_carried(const picture_control* probe) { return probe->picture().isNull(); }
+bool probe_carried(const picture_control* probe) { return !probe->has_picture(); }
 
-void show_probe(picture_control* probe, const QPixmap& picture) {
+void show_probe(picture_control* probe, const art::drawing& picture) {
     probe->set_picture(picture);
     probe->show();
 }

@@ -12,7 +12,7 @@ namespace bench {
 
 // Gives the picture's widget the probe's own outline, so that the board
 // around a probe still takes the presses meant for it.
-void shape_probe(picture_control* probe, const QPixmap& picture);
+void shape_probe(picture_control* probe, const art::drawing& picture);
 // Brings the picture to the front, hides it and shows the probe cursor.
 void pick_up_probe(picture_control* probe);
 bool probe_carried(const picture_control* probe);
@@ -26,6 +26,6 @@ board_point keep_probe_on_board(picture_control* probe, double x, double y);
 void set_probe_down(board_view& board, picture_control* probe, board_point contact, double tip_x,
                     double tip_from_bottom);
 // Shows the picture again.
-void show_probe(picture_control* probe, const QPixmap& picture);
+void show_probe(picture_control* probe, const art::drawing& picture);
 
 }  // namespace bench

@@ -1,5 +1,7 @@
 #include "scope_on_bench.h"
 
+#include "form_layout.h"
+#include "instrument_placement.h"
 #include "probe_art.h"
 #include "probe_handling.h"
 
@@ -7,10 +9,11 @@ namespace bench {
 
 namespace {
 
-// Where the oscilloscope and its signal probe lie when first opened: the
-// oscilloscope over the upper right of the board, the probe below its left.
-constexpr double kStartLeft = 4700, kStartTop = 700;     // window twips
-constexpr board_point kProbeStart{3500, 4500};           // board twips
+// Where the oscilloscope would open among equal places, over the upper right
+// of the board (form twips), and where its signal probe lies before its first
+// drop (board twips).
+constexpr double kStartLeft = 4700, kStartTop = 700;
+constexpr board_point kProbeStart{3500, 4500};
 
 // The close box at the oscilloscope's top left corner.
 constexpr double kCloseBoxWidth = 500, kCloseBoxHeight = 300;
@@ -35,15 +38,15 @@ scope_on_bench::scope_on_bench(const instrument_surroundings& around, dmeterx::d
     : QObject(parent), around_(around), meter_(meter), measuring_(measuring) {
     scope_ = new dscopex::Dscopew(around_.window);
     scope_->setObjectName(QStringLiteral("Dscopew1"));
-    move_to_twips(scope_, kStartLeft, kStartTop);
     scope_->hide();
 
-    picture_ = art::probe_picture(art::probe_look::scope, 2);
+    picture_ = art::probe_picture(art::probe_look::scope);
     for (int k = 0; k < 2; ++k) {
         picture_control* probe = new picture_control(around_.board, k);
         probe->setObjectName(QStringLiteral("示波器笔(%1)").arg(k));
         probe->set_picture(picture_);
-        probe->setGeometry(twips_rect(kProbeStart.x, kProbeStart.y, art::kScopeProbeWidth, art::kScopeProbeHeight));
+        probe->setGeometry(twips_rect(scale_of(probe), kProbeStart.x, kProbeStart.y, art::kScopeProbeWidth,
+                                      art::kScopeProbeHeight));
         shape_probe(probe, picture_);
         probe->setCursor(Qt::PointingHandCursor);
         probe->hide();
@@ -67,14 +70,26 @@ scope_on_bench::scope_on_bench(const instrument_surroundings& around, dmeterx::d
 }
 
 void scope_on_bench::open() {
-    scope_->resize(px(kWidth), px(kHeight));
+    const QSize size(px(kFileScale, kWidth), px(kFileScale, kHeight));
+    scope_->resize(size);
     if (shown(scope_)) {
         close();
     } else {
+        // In reach of the board as dragging keeps it.
+        const QRect board = around_.board->geometry();
+        const int in_reach = px(scale_of(around_.board), kInReach);
+        const QRect reach(QPoint(board.left(), board.top() - size.height() + in_reach),
+                          QPoint(board.right() + 1 - in_reach, board.bottom() + 1));
+        const view_scale& scale = scale_of(around_.board);
+        const QPoint preferred = board.topLeft() + QPoint(px(scale, kStartLeft - layout::kBoard.left),
+                                                          px(scale, kStartTop - layout::kBoard.top));
+        const std::vector<QRect> probe{probes_[kRedProbe]->geometry().translated(board.topLeft())};
+        scope_->move(opening_place(around_, size, reach, preferred, probe));
         around_.icon->hide();
         around_.kick->start();
         scope_->raise();
         scope_->show();
+        bring_out_from_under(around_, probes_[kRedProbe]);
         probes_[kRedProbe]->show();
         around_.redraw_board(kRedrawAll);
     }
@@ -106,6 +121,28 @@ void scope_on_bench::board_redrawn(int mode) {
     draw_lead();
 }
 
+void scope_on_bench::hold_place() {
+    const QRectF board = twips_geometry(around_.board);
+    const QRectF scope = twips_geometry(scope_);
+    held_place_ = held_place{{scope.left() - board.left(), scope.top() - board.top()}, {}};
+    for (int k = 0; k < 2; ++k) {
+        const QRectF probe = twips_geometry(probes_[k]);
+        held_place_->probes[k] = {probe.left(), probe.top()};
+    }
+}
+
+void scope_on_bench::rescale() {
+    const view_scale& scale = scale_of(around_.board);
+    for (int k = 0; k < 2; ++k) {
+        const QRectF now = twips_geometry(probes_[k]);
+        const board_point at = held_place_ ? held_place_->probes[k] : board_point{now.left(), now.top()};
+        probes_[k]->setGeometry(twips_rect(scale, at.x, at.y, art::kScopeProbeWidth, art::kScopeProbeHeight));
+        shape_probe(probes_[k], picture_);
+    }
+    if (held_place_) scope_->move(around_.board->pos() + QPoint(px(scale, held_place_->scope.x), px(scale, held_place_->scope.y)));
+    held_place_.reset();
+}
+
 // ---- The oscilloscope itself ----
 
 void scope_on_bench::stop_timers() {
@@ -132,8 +169,8 @@ void scope_on_bench::scope_pressed(float x, float y) {
 void scope_on_bench::scope_moved(short button, float x, float y) {
     if (!dragging_) return;
     stop_timers();
-    const QRectF at = twips_geometry(scope_);
-    move_to_twips(scope_, at.left() + x - grab_.x, at.top() + y - grab_.y);
+    // The oscilloscope reports its own twips, which keep their size at every zoom.
+    scope_->move(scope_->pos() + QPoint(px(kFileScale, x - grab_.x), px(kFileScale, y - grab_.y)));
     draw_lead();
     around_.board->update();
     around_.window->update();
@@ -181,13 +218,15 @@ void scope_on_bench::draw_lead() {
     const QRectF scope = twips_geometry(scope_);
     const QRectF board = twips_geometry(around_.board);
     const board_point probe_end{probe.right() - art::kProbeLeadInset, probe.top() + art::kScopeProbeLeadDown};
-    const board_point jack{scope.left() - board.left() + kRedJack.x, scope.top() - board.top() + kRedJack.y};
+    const board_point jack{scope.left() - board.left() + view_twips_of_instrument(scope_, kRedJack.x),
+                           scope.top() - board.top() + view_twips_of_instrument(scope_, kRedJack.y)};
     if (inverted_)
         lead_.draw(*around_.board, probe_end, jack, true, {kLeadPens[0]});
     else
         lead_.draw(*around_.board, probe_end, jack, false, {kLeadPens[0], kLeadPens[1], kLeadPens[2], kLeadPens[3]});
-    scope_->R_re_bgd_xy(static_cast<float>(probe_end.x + board.left() - scope.left()),
-                        static_cast<float>(probe_end.y + board.top() - scope.top()));
+    // The control is told where the lead ends in its own twips.
+    scope_->R_re_bgd_xy(static_cast<float>(instrument_twips_of_view(scope_, probe_end.x + board.left() - scope.left())),
+                        static_cast<float>(instrument_twips_of_view(scope_, probe_end.y + board.top() - scope.top())));
 }
 
 // ---- The signal probe ----

@@ -19,7 +19,7 @@ namespace bench {
 class scope_on_bench : public QObject {
     Q_OBJECT
 public:
-    // Opened size, window twips.
+    // Opened size, the oscilloscope's own twips: it keeps its size at every zoom.
     static constexpr double kWidth = 6600;
     static constexpr double kHeight = 4215;
 
@@ -41,6 +41,10 @@ public:
     void after_kick();
     // The board was redrawn (cleared unless mode 3): the lead goes on again.
     void board_redrawn(int mode);
+    // Before the view changes: where the oscilloscope and its probes are on the board.
+    void hold_place();
+    // After: they are put back there, at the new scale.
+    void rescale();
 
 private:
     struct timer_states {
@@ -64,7 +68,7 @@ private:
     QTimer* measuring_;
     dscopex::Dscopew* scope_ = nullptr;
     std::array<picture_control*, 2> probes_{};
-    QPixmap picture_;
+    art::drawing picture_;
     board_lead lead_;
 
     bool dragging_ = false;
@@ -73,6 +77,13 @@ private:
     bool in_hand_ = false;
     board_point probe_grab_;
     bool inverted_ = false;
+    // Held across a change of view, board twips: the oscilloscope's top left
+    // from the board's and the probes' top lefts.
+    struct held_place {
+        board_point scope;
+        std::array<board_point, 2> probes;
+    };
+    std::optional<held_place> held_place_;
 };
 
 }  // namespace bench

@@ -7,6 +7,7 @@ class QPainter;
 
 namespace bench {
 
-void paint_trainer(QPainter& painter);
+// `text_floor` is the least height, twips, of the printed labels.
+void paint_trainer(QPainter& painter, double text_floor);
 
 }  // namespace bench

@@ -15,9 +15,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("数字电路虚拟实验台");
 
-// Under the board, right of where the open chip box reaches down.
-constexpr double kStatusLeft = 3600, kStatusTop = 7575, kStatusWidth = 7720, kStatusHeight = 330;
-
 // A circuit with nothing drawn on it and no file is not worth a question.
 bool blank(const bench_model& model) {
     if (model.chip_count() > 0 || !model.circuit_name().isEmpty()) return false;
@@ -31,8 +28,6 @@ bool blank(const bench_model& model) {
 void main_window::create_editing() {
     actions_ = create_bench_actions(this);
     history_ = new circuit_history(*model_, [this] { after_restore(); }, this);
-    status_ = new status_line(this);
-    status_->setGeometry(twips_rect(kStatusLeft, kStatusTop, kStatusWidth, kStatusHeight));
 }
 
 void main_window::connect_editing() {

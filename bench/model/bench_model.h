@@ -179,6 +179,10 @@ public:
     // power switch's rectangle.
     board_press_result press_board(mouse_button button, double x, double y);
     rubber_band move_on_board(double x, double y);
+    // The band the last move left on the board (none when it lies under the
+    // line just drawn): a view drawn afresh puts it back, so that the next
+    // move erases it.
+    std::optional<band_line> band_on_board() const;
     // Appends a wire (groups are taken from its rows) and numbers the nodes;
     // the instruments' contact wires come in this way. Returns its number.
     int add_wire(wire w);

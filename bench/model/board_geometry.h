@@ -16,10 +16,25 @@ inline constexpr double kHitWindow = kPitch / 2;  // 56 twips
 inline constexpr double kBoardWidth = 10600;
 inline constexpr double kBoardHeight = 7335;
 
-// The one place where board twips become screen pixels.
-inline constexpr double kTwipsPerPixel = 15;
-constexpr double to_pixels(double twips) { return twips / kTwipsPerPixel; }
-constexpr double to_twips(double pixels) { return pixels * kTwipsPerPixel; }
+// The one place where board twips become screen pixels. Picture files (chip
+// outlines, pin-out diagrams) are stored, and the program's small windows laid
+// out, at 15 twips to a pixel; a view of the board scales from there. A window
+// keeps its own scale and zooming changes only that: board coordinates, hit
+// tests, stored positions and circuit files stay in twips.
+inline constexpr double kFileTwipsPerPixel = 15;
+
+struct view_scale {
+    double twips_per_pixel = kFileTwipsPerPixel;
+
+    constexpr double to_pixels(double twips) const { return twips / twips_per_pixel; }
+    constexpr double to_twips(double pixels) const { return pixels * twips_per_pixel; }
+    // 1 at the files' own scale, 2 when everything is drawn twice as large.
+    constexpr double zoom() const { return kFileTwipsPerPixel / twips_per_pixel; }
+    static constexpr view_scale at_zoom(double zoom) { return {kFileTwipsPerPixel / zoom}; }
+};
+
+// The scale of picture files and of the windows that show them unscaled.
+inline constexpr view_scale kFileScale{};
 
 // Terminal columns of row 36.
 inline constexpr int kClockColumn = 16;

@@ -124,6 +124,11 @@ board_press_result bench_model::press_board(mouse_button button, double x, doubl
     return result;
 }
 
+std::optional<band_line> bench_model::band_on_board() const {
+    if (in_hand_ <= 0 || !band_ || same_point(band_->to, hand_points_.back())) return std::nullopt;
+    return band_;
+}
+
 rubber_band bench_model::move_on_board(double x, double y) {
     if (in_hand_ == 0) band_.reset();
     if (in_hand_ <= 0) return {};

@@ -11,7 +11,7 @@ namespace picgen {
 
 namespace {
 
-int px(double twips) { return static_cast<int>(std::lround(bench::to_pixels(twips))); }
+int px(double twips) { return static_cast<int>(std::lround(bench::kFileScale.to_pixels(twips))); }
 
 void fill(QImage& image, int left, int top, int width, int height, QColor colour) {
     for (int y = top; y < top + height; ++y)

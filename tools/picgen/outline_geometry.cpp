@@ -17,7 +17,7 @@ double hole_spacing() {
     return bench::point_position(0, 1).x - bench::point_position(0, 0).x;
 }
 
-int whole_pixels(double twips) { return static_cast<int>(std::lround(bench::to_pixels(twips))); }
+int whole_pixels(double twips) { return static_cast<int>(std::lround(bench::kFileScale.to_pixels(twips))); }
 
 }  // namespace
 
@@ -26,6 +26,6 @@ QSize outline_pixel_size(const lgsim::catalogue_entry& chip) {
             whole_pixels(3 * bench::kPitch * chip.mount_kind)};
 }
 
-double pin_centre_x(int k) { return bench::to_pixels(kPinOneOffset + k * hole_spacing()); }
+double pin_centre_x(int k) { return bench::kFileScale.to_pixels(kPinOneOffset + k * hole_spacing()); }
 
 }  // namespace picgen

@@ -16,7 +16,7 @@ inline QPoint in_window(const main_window& w, const QWidget* widget, QPoint at) 
 }
 
 inline QPoint board_pixel_in_window(const main_window& w, double x, double y) {
-    return in_window(w, w.board(), pixel_of(x, y));
+    return in_window(w, w.board(), board_pixel(w, x, y));
 }
 
 // Picks up a probe picture by its middle and lets it go with the mouse on
@@ -37,7 +37,7 @@ inline void drag_probe_to_point(main_window& w, QWidget* probe, int row, int col
 }
 
 // Presses on an instrument at (x, y) of its own twips, moves the mouse by
-// (dx, dy) twips and releases it there.
+// (dx, dy) of its twips and releases it there.
 inline void drag_instrument(main_window& w, QWidget* instrument, double x, double y, double dx, double dy) {
     QWindow* window = w.windowHandle();
     const QPoint start = in_window(w, instrument, pixel_of(x, y));

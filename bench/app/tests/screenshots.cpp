@@ -3,12 +3,19 @@
 // labbench_shots OUT_FOLDER FILE.cir... also loads each circuit file the way
 // the load command does, switches the power on and photographs it as
 // OUT_FOLDER/FILE.png.
+// labbench_shots OUT_FOLDER window NAME FILE.cir [maximised] photographs the
+// whole window as it starts on its screen (or maximised) with the circuit
+// running, the meter open and the pointer over a point: OUT_FOLDER/NAME.png.
+// Maximised, the circuit is loaded with the load command, so its lab sheet
+// opens beside the board; otherwise the bench loads it alone.
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
 #include <QTest>
 
 #include "file_prompts.h"
+#include "instrument_mouse.h"
 #include "instrument_shots.h"
 #include "main_window.h"
 #include "shot_wires.h"
@@ -54,6 +61,45 @@ void photograph_circuit(const QString& path, const QString& out) {
     w.grab().save(out + u'/' + QFileInfo(path).completeBaseName() + QStringLiteral(".png"));
 }
 
+// The window as a user first sees it on this screen, or maximised: the
+// circuit loaded and running, the meter measuring the clock terminal and the
+// pointer over a point, so the ring and the status line show.
+void photograph_window(const QString& name, const QString& path, bool maximised, const QString& out) {
+    main_window w;
+    if (maximised) {
+        w.showMaximized();
+        // Without a window manager nothing maximises: take the whole screen.
+        const QRect screen = w.screen()->availableGeometry();
+        if (w.size() != screen.size()) w.setGeometry(screen);
+    } else {
+        w.show();
+    }
+    if (!QTest::qWaitForWindowExposed(&w)) return;
+    QTest::qWait(100);
+    if (maximised) {
+        w.set_prompts(std::make_unique<open_one_file>(path));
+        w.load_command();
+    } else {
+        w.model().load(path);
+        w.circuit_name()->setText(w.model().circuit_caption());
+        w.redraw_board(0);
+    }
+    w.model().press_power();
+    settle(w, 9);
+    testing::click(w.meter_icon());
+    meter_on_bench* meter = w.meter();
+    meter->meter()->set_step_delay(std::chrono::microseconds{0});
+    for (int turn = 0; turn < 2; ++turn) QTest::mouseClick(meter->meter(), Qt::LeftButton, {}, QPoint(87, 175));
+    testing::drag_probe_to_point(w, meter->probe(0), 36, kClockColumn);
+    testing::drag_probe_to_point(w, meter->probe(1), 36, kGroundColumn);
+    settle(w, 4);
+    QTest::qWait(50);
+    const board_point hover = point_position(36, kClockColumn);
+    QTest::mouseMove(w.windowHandle(), testing::board_pixel_in_window(w, hover.x + 20, hover.y - 20));
+    QTest::qWait(50);
+    w.grab().save(out + u'/' + name + QStringLiteral(".png"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,6 +109,11 @@ int main(int argc, char** argv) {
     // labbench_shots OUT_FOLDER instruments: the multimeter and the oscilloscope at work.
     if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("instruments")) {
         testing::take_instrument_shots(out);
+        return 0;
+    }
+    if (argc > 4 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("window")) {
+        photograph_window(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]),
+                          argc > 5 && QString::fromLocal8Bit(argv[5]) == QStringLiteral("maximised"), out);
         return 0;
     }
 

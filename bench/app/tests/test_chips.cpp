@@ -19,7 +19,7 @@ int row_of(const char* model) { return lgsim::catalogue_row_of(model); }
 void drop_row(main_window& w, int row, double x, double y) {
     QMimeData data;
     data.setData(QString::fromLatin1(kChipRowMime), QByteArray::number(row));
-    const QPointF at(x / kTwipsPerPixel, y / kTwipsPerPixel);
+    const QPointF at(w.scale().to_pixels(x), w.scale().to_pixels(y));
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.board(), &enter);
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -31,8 +31,8 @@ void drag_chip(main_window& w, int k, double dx, double dy) {
     picture_control* pic = w.chip_picture(k);
     const QPoint start(5, 5);
     QTest::mousePress(pic, Qt::LeftButton, Qt::NoModifier, start);
-    QMouseEvent move(QEvent::MouseMove, QPointF(start) + QPointF(dx, dy) / kTwipsPerPixel,
-                     pic->mapToGlobal(QPointF(start) + QPointF(dx, dy) / kTwipsPerPixel), Qt::NoButton,
+    const QPointF by = QPointF(dx, dy) / w.scale().twips_per_pixel;
+    QMouseEvent move(QEvent::MouseMove, QPointF(start) + by, pic->mapToGlobal(QPointF(start) + by), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(pic, &move);
     QTest::mouseRelease(pic, Qt::LeftButton, Qt::NoModifier, pic->mapFromGlobal(move.globalPosition().toPoint()));
@@ -130,7 +130,7 @@ TEST(ChipBox, OpensAndClosesBySliding) {
     click(w.chip_box_button());
     w.chips_box()->finish_slide();
     EXPECT_TRUE(w.chips_box()->isVisible());
-    EXPECT_EQ(w.chips_box()->x(), px(80));
+    EXPECT_EQ(w.chips_box()->x(), w.canvas()->origin().x() + px(w.scale(), 80));
     click(w.chips_box()->close_box());
     w.chips_box()->finish_slide();
     EXPECT_FALSE(w.chips_box()->isVisible());
@@ -149,7 +149,7 @@ TEST(Chips, ADropOverTheBreadboardSeatsTheChipOnTheFirstDrop) {
     EXPECT_EQ(c.places[14].row, 14);
     EXPECT_EQ(c.places[14].column, 20);
     EXPECT_EQ(w.chip_picture(1)->geometry(),
-              twips_rect(c.picture.left, c.picture.top, c.picture.width, c.picture.height));
+              twips_rect(w.scale(), c.picture.left, c.picture.top, c.picture.width, c.picture.height));
     EXPECT_EQ(w.history().stack()->count(), 1) << "the drop can be undone";
 }
 

@@ -61,7 +61,7 @@ struct editing : ::testing::Test {
 void drop_row(main_window& w, int row, double x, double y) {
     QMimeData data;
     data.setData(QString::fromLatin1(kChipRowMime), QByteArray::number(row));
-    const QPointF at(x / kTwipsPerPixel, y / kTwipsPerPixel);
+    const QPointF at(w.scale().to_pixels(x), w.scale().to_pixels(y));
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.board(), &enter);
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -72,7 +72,7 @@ void drag_chip(main_window& w, int k, double dx, double dy) {
     picture_control* pic = w.chip_picture(k);
     const QPoint start(5, 5);
     QTest::mousePress(pic, Qt::LeftButton, Qt::NoModifier, start);
-    const QPointF end = QPointF(start) + QPointF(dx, dy) / kTwipsPerPixel;
+    const QPointF end = QPointF(start) + QPointF(dx, dy) / w.scale().twips_per_pixel;
     QMouseEvent move(QEvent::MouseMove, end, pic->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(pic, &move);
     QTest::mouseRelease(pic, Qt::LeftButton, Qt::NoModifier, end.toPoint());
@@ -101,7 +101,7 @@ TEST_P(undoing, TheChangeIsUndoneAndRedoneExactly) {
     for (int k = 1; k <= w.model().chip_count(); ++k) {
         const chip& c = w.model().chip_at(k);
         EXPECT_TRUE(w.chip_picture(k)->isVisible()) << k;
-        EXPECT_EQ(w.chip_picture(k)->geometry(), twips_rect(c.picture.left, c.picture.top, c.picture.width, c.picture.height));
+        EXPECT_EQ(w.chip_picture(k)->geometry(), twips_rect(w.scale(), c.picture.left, c.picture.top, c.picture.width, c.picture.height));
     }
     EXPECT_TRUE(w.model().power_on()) << "power is operation, not editing";
     EXPECT_EQ(w.model().switch_state(2), 1);

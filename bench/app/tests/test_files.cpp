@@ -251,11 +251,11 @@ TEST(Viewer, PinoutOfAChipAndOfTheModule) {
     EXPECT_EQ(w.pinout()->windowTitle(), QStringLiteral("芯片引脚和功能"));
     EXPECT_EQ(w.pinout()->title_label()->text(), QStringLiteral("74LS00_四2输入与非门"));
     if (w.pinout()->picture()->pixmap().isNull()) {
-        EXPECT_EQ(w.pinout()->size(), QSize(px(3900), px(2000)));
+        EXPECT_EQ(w.pinout()->size(), QSize(px(kFileScale, 3900), px(kFileScale, 2000)));
     } else {
         const QSize bmp = w.pinout()->picture()->size();
-        EXPECT_EQ(w.pinout()->width(), bmp.width() + px(60));
-        EXPECT_EQ(w.pinout()->height(), px(380) + bmp.height() + px(600));
+        EXPECT_EQ(w.pinout()->width(), bmp.width() + px(kFileScale, 60));
+        EXPECT_EQ(w.pinout()->height(), px(kFileScale, 380) + bmp.height() + px(kFileScale, 600));
     }
     click_board(w, 9500, 3000, Qt::RightButton);
     EXPECT_EQ(w.pinout()->title_label()->text(), QStringLiteral("数码管模块"));

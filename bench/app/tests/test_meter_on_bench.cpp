@@ -20,6 +20,9 @@ struct meter_bench : ::testing::Test {
     void SetUp() override {
         w.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        // At zoom 1 the view's twips and the instruments' own twips are one
+        // size, so the expectations below read as the rules do.
+        w.zoom_area()->set_zoom(1);
         meter = w.meter();
         meter->meter()->set_step_delay(std::chrono::microseconds{0});
     }
@@ -58,7 +61,7 @@ TEST_F(meter_bench, HiddenAtStartUpAndOpenedFromItsIcon) {
     open();
     EXPECT_FALSE(w.meter_icon()->isVisible());
     EXPECT_TRUE(meter->meter()->isVisible());
-    EXPECT_EQ(meter->meter()->size(), QSize(px(2595), px(3465)));
+    EXPECT_EQ(meter->meter()->size(), QSize(px(kFileScale, 2595), px(kFileScale, 3465)));
     EXPECT_TRUE(meter->probe(0)->isVisible());
     EXPECT_TRUE(meter->probe(1)->isVisible());
     // Each lead runs from its probe to the meter's lower edge.

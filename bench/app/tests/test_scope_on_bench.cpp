@@ -20,6 +20,9 @@ struct scope_bench : ::testing::Test {
     void SetUp() override {
         w.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        // At zoom 1 the view's twips and the instruments' own twips are one
+        // size, so the expectations below read as the rules do.
+        w.zoom_area()->set_zoom(1);
         scope = w.scope();
         dmeterx::dmeterw* meter = w.meter()->meter();
         meter->set_step_delay(std::chrono::microseconds{0});
@@ -63,7 +66,7 @@ TEST_F(scope_bench, TheIconOpensAndClosesIt) {
     open();
     EXPECT_FALSE(w.scope_icon()->isVisible());
     EXPECT_TRUE(scope->scope()->isVisible());
-    EXPECT_EQ(scope->scope()->size(), QSize(px(6600), px(4215)));
+    EXPECT_EQ(scope->scope()->size(), QSize(px(kFileScale, 6600), px(kFileScale, 4215)));
     EXPECT_TRUE(scope->probe(0)->isVisible());
     EXPECT_TRUE(scope->probe(1)->isHidden()) << "the second probe stays in its jack";
     EXPECT_TRUE(w.kick_timer()->isActive()) << "a fresh record follows at once";

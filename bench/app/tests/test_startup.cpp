@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+#include "form_layout.h"
 #include "qt_translations.h"
 #include "ui_helpers.h"
 
@@ -27,7 +28,7 @@ TEST(Startup, WindowStartsInItsStartState) {
     }
     EXPECT_FALSE(w.module_icon()->isVisibleTo(&w)) << "the module starts on the board";
     EXPECT_EQ(w.circuit_name()->text(), QStringLiteral("电路名称："));
-    EXPECT_EQ(w.board()->geometry(), bench::twips_rect(720, 210, 10600, 7335));
+    EXPECT_EQ(w.board()->geometry(), w.canvas()->place(bench::layout::kBoard));
     EXPECT_EQ(w.board()->objectName(), QStringLiteral("board"));
 }
 

@@ -26,7 +26,7 @@ QString outline_path(const lgsim::catalogue_entry& chip) {
 
 QString pinout_path(const QString& name) { return kRoot.filePath(QStringLiteral("ICbmp/") + name + ".bmp"); }
 
-int whole_pixels(double twips) { return static_cast<int>(std::lround(bench::to_pixels(twips))); }
+int whole_pixels(double twips) { return static_cast<int>(std::lround(bench::kFileScale.to_pixels(twips))); }
 
 // Bits per pixel from a BMP file's header.
 int bmp_bit_count(const QString& path) {
