@@ -46,12 +46,14 @@ bool board_view::rescale() {
     p.end();
     trainer_ = image;
     layer_ = trainer_;
+    ++layer_generation_;
     update();
     return true;
 }
 
 void board_view::clear_layer() {
     layer_ = trainer_;
+    ++layer_generation_;
     update();
 }
 

@@ -34,6 +34,9 @@ public:
     // A picture with its top left at `at`, twips.
     void draw_picture(const art::drawing& picture, QPointF at);
     const QImage& layer() const { return layer_; }
+    // Counts the times the layer was put back to the bare trainer (a clear or
+    // a new scale), so that whoever drew on it knows to draw again.
+    int layer_generation() const { return layer_generation_; }
     // The board position under a point of the widget, twips.
     QPointF twips_at(QPointF widget_pixels) const;
 
@@ -61,6 +64,7 @@ private:
 
     QImage trainer_;
     QImage layer_;
+    int layer_generation_ = 0;
     // What the trainer was drawn for.
     double drawn_twips_per_pixel_ = 0;
     qreal drawn_ratio_ = 0;

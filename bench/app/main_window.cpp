@@ -202,6 +202,8 @@ void main_window::create_controls() {
             if (chip_pictures_[k] == w) return k;
         return 0;
     }, this);
+    displays_ = std::make_unique<indicator_painter>(*model_, *board_);
+    frame_ = new frame_painter([this] { paint_frame(); }, this);
 }
 
 void main_window::create_instruments() {
@@ -285,11 +287,9 @@ void main_window::connect_controls() {
         scope_->after_kick();
         after_change();
     });
-    connect(tcont18_, &QTimer::timeout, this, [this] {
-        model_->clock_tick();
-        refresh_indicators();
-        pointer_->refresh();
-    });
+    // A tick only asks for a frame: at the fastest rate ticks come far more
+    // often than frames.
+    connect(tcont18_, &QTimer::timeout, this, [this] { model_->clock_tick(); });
     connect(ic_button_, &picture_control::pressed, this, [this] {
         hide_menu();
         icselect_->open();
@@ -372,7 +372,7 @@ void main_window::install_hooks() {
     };
     hooks.set_clock_interval = [this](int ms) { tcont18_->setInterval(ms); };
     hooks.enable_meter = [this] { meter_->start_measuring(); };
-    hooks.displays_updated = [this] { draw_displays(); };
+    hooks.displays_updated = [this] { frame_->changed(); };
     hooks.outline_size = [this](const std::string& model) -> std::optional<picture_size> {
         const QPixmap& pm = outline_of(model);
         if (pm.isNull()) return std::nullopt;
@@ -471,6 +471,13 @@ void main_window::sync_chip_pictures() {
 
 void main_window::after_change() {
     sync_chip_pictures();
+    frame_->now();
+}
+
+void main_window::draw_displays() { displays_->draw(); }
+
+void main_window::paint_frame() {
+    draw_displays();
     refresh_indicators();
     pointer_->refresh();
 }
@@ -505,54 +512,6 @@ void main_window::redraw_board(int mode) {
     }
     if (meter_ != nullptr) meter_->board_redrawn(mode);
     if (scope_ != nullptr) scope_->board_redrawn(mode);
-}
-
-void main_window::draw_displays() {
-    // Display chips: segment lines relative to the chip picture.
-    struct segment_line {
-        int pin;
-        double x1, y1, x2, y2;
-    };
-    static constexpr segment_line kDisplaySegments[] = {
-        {6, 170, 90, 424, 90},    {4, 480, 130, 480, 360}, {2, 480, 460, 480, 670},
-        {10, 170, 704, 424, 704}, {9, 120, 460, 120, 660}, {7, 120, 130, 120, 360},
-        {3, 170, 404, 424, 404},  {1, 540, 704, 540, 707}};
-    for (int k = 1; k <= model_->chip_count(); ++k) {
-        const chip& c = model_->chip_at(k);
-        if (c.chip_class != 4) continue;
-        for (const segment_line& s : kDisplaySegments) {
-            if (s.pin > c.pin_count || c.segments[s.pin] == segment_look::undrawn) continue;
-            const QColor colour = c.segments[s.pin] == segment_look::lit ? QColor(250, 5, 10)
-                                                                          : QColor(125, 135, 135);
-            const QPointF a(c.picture.left + s.x1, c.picture.top + s.y1);
-            const QPointF b(c.picture.left + s.x2, c.picture.top + s.y2);
-            board_->draw_line(a, b, colour, 3);
-        }
-    }
-    // The module's two digits.
-    struct module_line {
-        double x1, y1, x2, y2;
-    };
-    static constexpr module_line kDigit1[8] = {
-        {9545, 2460, 9675, 2460}, {9720, 2490, 9690, 2630}, {9683, 2690, 9653, 2830},
-        {9470, 2870, 9620, 2870}, {9460, 2690, 9430, 2830}, {9500, 2490, 9460, 2630},
-        {9520, 2650, 9640, 2650}, {9720, 2870, 9730, 2870}};
-    static constexpr module_line kDigit2[8] = {
-        {9545, 2460, 9675, 2460}, {9720, 2490, 9690, 2630}, {9683, 2690, 9653, 2830},
-        {9470, 2870, 9620, 2870}, {9460, 2690, 9430, 2830}, {9490, 2490, 9460, 2630},
-        {9520, 2660, 9640, 2660}, {9720, 2850, 9730, 2850}};
-    constexpr double kDigit2Shift = 470;
-    for (int digit = 1; digit <= 2; ++digit) {
-        for (int column = kFirstSegmentColumn; column <= kLastSegmentColumn; ++column) {
-            const segment_look look = model_->module_segment(digit, column);
-            if (look == segment_look::undrawn) continue;
-            const module_line& s = (digit == 1 ? kDigit1 : kDigit2)[column - kFirstSegmentColumn];
-            const double dx = digit == 1 ? 0 : kDigit2Shift;
-            const QColor colour = look == segment_look::lit ? QColor(250, 120, 100) : QColor(195, 195, 195);
-            board_->draw_line(QPointF(s.x1 + dx, s.y1), QPointF(s.x2 + dx, s.y2), colour, 3);
-        }
-    }
-    for (int k = 0; k < 16; ++k) leds_[k]->setVisible(model_->led_shown(k));
 }
 
 void main_window::on_board_press(Qt::MouseButton button, double x, double y) {

@@ -32,6 +32,8 @@
 #include "meter_on_bench.h"
 #include "picture_control.h"
 #include "pinout_window.h"
+#include "frame_painter.h"
+#include "indicator_painter.h"
 #include "pointer_watch.h"
 #include "scope_on_bench.h"
 #include "status_line.h"
@@ -83,6 +85,7 @@ public:
     // Says what is under the pointer; `show_message` puts a note there for a while.
     status_line* status() const { return status_; }
     pointer_watch* pointer() const { return pointer_; }
+    frame_painter* frames() const { return frame_; }
     // The board's area above the status line: a panel added to this splitter
     // sits beside the board, which fits itself to what is left.
     QSplitter* side_by_side() const { return side_by_side_; }
@@ -143,6 +146,8 @@ private:
     void on_board_press(Qt::MouseButton button, double x, double y);
     void on_board_move(double x, double y);
     void draw_displays();
+    // What the clock and the bench changed on the window, painted once per frame.
+    void paint_frame();
     void refresh_indicators();
     void sync_chip_pictures();
     const QPixmap& outline_of(const std::string& model);
@@ -180,6 +185,8 @@ private:
     board_zoom* zoom_ = nullptr;
     status_line* status_ = nullptr;
     pointer_watch* pointer_ = nullptr;
+    std::unique_ptr<indicator_painter> displays_;
+    frame_painter* frame_ = nullptr;
     board_view* board_ = nullptr;
     picture_control* bt_menu_ = nullptr;
     file_menu* menu_ = nullptr;
