@@ -11,6 +11,7 @@
 #include "argument_copy.h"
 #include "engine_tables.h"
 #include "names.h"
+#include "pass_choice.h"
 #include "pass_memo.h"
 #include "pass_plan.h"
 #include "trace_index.h"
@@ -24,6 +25,7 @@ struct engine_state {
     pass_plan plan;
     trace_index traced;
     pass_memo memo;
+    pass_choice choice;
     // While the pass runs, the plan is known to describe the tables and the
     // pass alone writes the trace, so the trace index can be trusted; outside
     // it (a model asked directly through eval_pin) the plan is checked first
@@ -343,8 +345,14 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
     engine_tables& t = s.tables;
     const int chips = chip_number;
     const int nodes = max_node_number;
+    // The choice learns what each way costs from the calls themselves.
+    struct call_timing {
+        pass_choice& choice;
+        ~call_timing() { choice.call_done(); }
+    } timing{s.choice};
+    const bool memo = s.choice.memo();
     const bool continuing =
-        s.memo.continues(t, chips, nodes, chip_model, chip_pin_number, v_node_in, v_node, v_chip_pin);
+        memo && s.memo.continues(t, chips, nodes, chip_model, chip_pin_number, v_node_in, v_node, v_chip_pin);
     if (!continuing) {
         s.memo.complete(t);
         s.memo.forget();
@@ -394,8 +402,7 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
     reset_trace();
     load_nodes(t, v_node_in, v_node, nodes);
 
-    if (load_chips(s, chips, chip_model, chip_pin_number, v_chip_pin) && chips <= pass_memo::kMostChips &&
-        s.memo.take_recording_turn()) {
+    if (load_chips(s, chips, chip_model, chip_pin_number, v_chip_pin) && chips <= pass_memo::kMostChips && memo) {
         s.memo.begin_full_call(t, s.plan, chip_model);
         run_units(s);
         store_results(t, chips, nodes, chip_pin_number, v_node, v_chip_pin);

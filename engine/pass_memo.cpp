@@ -138,9 +138,13 @@ void pass_memo::size_tables(const engine_tables& t, const pass_plan& plan) {
     for (auto* v : {&old_after_, &previous_, &start_}) v->assign(cells, 0);
     unit_stamp_ = call_stamp_ = 0;
     units_.assign(static_cast<std::size_t>(chips_) + 1, unit_record{});
-    kept_runs_.assign(static_cast<std::size_t>(chips_) + 1, {});
-    next_kept_.assign(static_cast<std::size_t>(chips_) + 1, 0);
-    kept_total_ = 0;
+    // Kept runs stay good for as long as the plan they were made under.
+    if (kept_plan_ != plan.generation() || kept_runs_.size() != static_cast<std::size_t>(chips_) + 1) {
+        kept_runs_.assign(static_cast<std::size_t>(chips_) + 1, {});
+        next_kept_.assign(static_cast<std::size_t>(chips_) + 1, 0);
+        kept_total_ = 0;
+        kept_plan_ = plan.generation();
+    }
     dirty_.assign(static_cast<std::size_t>(chips_) + 1, 0);
     node_units_.assign(static_cast<std::size_t>(nodes_), {});
     chip_units_.assign(static_cast<std::size_t>(chips_) + 1, {});
@@ -211,7 +215,6 @@ void pass_memo::begin_continued_call(engine_tables& t, const pass_plan& plan,
                                      const std::vector<value_code>& v_node, const PinArray& v_chip_pin) {
     ++statistics_.continued_calls;
     plan_ = &plan;
-    units_run_before_ = statistics_.units_run + statistics_.units_reused;
     full_ = false;
     complete_ = false;
     next_epoch(t);
@@ -534,23 +537,6 @@ void pass_memo::end_call(const engine_tables& t) {
         break;
     }
     ready_ = chips_ >= 1 && chips_ <= kMostChips;
-    if (!full_) {
-        constexpr int kBusyCallsToGiveUp = 4;
-        constexpr int kLongestPlainStretch = 1024;
-        // Reused runs cost about what running does, so they count as running here.
-        const long long ran = statistics_.units_run + statistics_.units_reused - units_run_before_;
-        if (ran * 10 > static_cast<long long>(chips_) * 6) {
-            if (++busy_calls_ >= kBusyCallsToGiveUp) {
-                ready_ = false;
-                busy_calls_ = 0;
-                plain_calls_left_ = plain_stretch_;
-                plain_stretch_ = std::min(plain_stretch_ * 2, kLongestPlainStretch);
-            }
-        } else {
-            busy_calls_ = 0;
-            plain_stretch_ = 16;
-        }
-    }
 }
 
 void pass_memo::complete(engine_tables& t) {

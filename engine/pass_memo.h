@@ -36,15 +36,6 @@ public:
     static constexpr int kMostChips = 4000;
 
     bool ready() const { return ready_; }
-    // Whether a call that passes everything should record for the next ones.
-    // A circuit where most chips change at every call gains nothing from the
-    // memo and pays for the recording: it is passed plainly for a while, for
-    // longer each time it turns out busy again.
-    bool take_recording_turn() {
-        if (plain_calls_left_ == 0) return true;
-        --plain_calls_left_;
-        return false;
-    }
     const pass_statistics& statistics() const { return statistics_; }
     // The tables no longer follow the memo: the next call passes everything.
     void forget() { ready_ = false; }
@@ -134,10 +125,6 @@ private:
     void next_epoch(engine_tables& t);
 
     pass_statistics statistics_;
-    long long units_run_before_ = 0;  // statistics_.units_run when the call began
-    int busy_calls_ = 0;              // continued calls in a row that ran most units
-    int plain_calls_left_ = 0;
-    int plain_stretch_ = 16;
     bool ready_ = false;
     bool full_ = false;
     bool complete_ = true;
@@ -160,6 +147,7 @@ private:
     std::vector<std::vector<kept_run>> kept_runs_;  // per chip
     std::vector<int> next_kept_;                    // per chip: the run to replace next
     int kept_total_ = 0;
+    std::uint64_t kept_plan_ = 0;  // the plan generation the kept runs belong to
     // The key of the unit about to run, gathered over these chips, or none.
     std::vector<std::int32_t> key_;
     std::uint64_t key_hash_ = 0;

@@ -47,6 +47,7 @@ bool pass_plan::describes(const engine_tables& t) const {
 
 void pass_plan::build(const engine_tables& t) {
     forget();  // until it is complete
+    ++generation_;
     const int chips = std::max<int>(t.chip_count, 0);
     const std::size_t node_rows = t.node_state.size();
     names_.assign(chips + 1, std::string());

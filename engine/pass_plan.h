@@ -46,6 +46,8 @@ class pass_plan {
 public:
     // True when the tables describe the circuit the plan was built from.
     bool describes(const engine_tables& t) const;
+    // Changes at every build: what was worked out for one plan holds while it stays.
+    std::uint64_t generation() const { return generation_; }
     void build(const engine_tables& t);
     void forget() { chip_count_ = -1; }
 
@@ -76,6 +78,7 @@ public:
     int last_output_of(int node) const { return outputs_begin_[node + 1]; }
 
 private:
+    std::uint64_t generation_ = 0;
     // What the plan was built from.
     int chip_count_ = -1;
     std::size_t node_rows_ = 0;

@@ -1,0 +1,53 @@
+// Chooses, from what they cost on this circuit, between passing everything
+// plainly at every call and the pass that runs only what changed
+// (pass_memo.h). The second wins where most chips stand still or go round
+// the same states; where nearly everything changes at every call, its
+// bookkeeping costs more than it saves. Both give the same results, so the
+// choice is only a matter of time: the one in use is timed now and then
+// against a short stretch of the other, and the cheaper one is kept.
+#pragma once
+
+#include <chrono>
+
+namespace lgsim {
+
+class pass_choice {
+public:
+    // Whether this call should use (or start) the pass memory.
+    bool memo() const { return trying_ ? !memo_ : memo_; }
+
+    // After every call.
+    void call_done() {
+        ++calls_;
+        if (calls_ == kStretch - kTimed) start_ = clock::now();
+        if (calls_ == kStretch) {
+            cost_[memo_ ? 1 : 0] = elapsed_per_call();
+            trying_ = true;
+        } else if (calls_ == kStretch + kSettle) {
+            start_ = clock::now();
+        } else if (calls_ == kStretch + kSettle + kTimed) {
+            cost_[memo_ ? 0 : 1] = elapsed_per_call();
+            trying_ = false;
+            memo_ = cost_[1] <= cost_[0];
+            calls_ = 0;
+        }
+    }
+
+private:
+    using clock = std::chrono::steady_clock;
+    static constexpr int kStretch = 1024;  // calls between two trials
+    static constexpr int kTimed = 64;      // calls timed of each
+    static constexpr int kSettle = 4;      // calls of the other one before timing it
+
+    double elapsed_per_call() const {
+        return std::chrono::duration<double>(clock::now() - start_).count() / kTimed;
+    }
+
+    bool memo_ = true;
+    bool trying_ = false;
+    int calls_ = 0;
+    clock::time_point start_{};
+    double cost_[2] = {0, 0};  // seconds per call: plain, memo
+};
+
+}  // namespace lgsim
