@@ -357,9 +357,13 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
         s.memo.complete(t);
         s.memo.forget();
     }
-    if (continuing && !new_circuit) {
+    if (continuing) {
         // The same circuit as the previous call: only its differences are
         // loaded, and only the chips they reach are passed again.
+        if (new_circuit) {
+            new_circuit = false;
+            forget_pin_states(v_chip_pin, chips);
+        }
         ensure_model_table();
         reset_trace();
         s.memo.begin_continued_call(t, s.plan, v_node_in, v_node, v_chip_pin);
@@ -384,18 +388,6 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
     if (new_circuit) {
         new_circuit = false;
         forget_pin_states(v_chip_pin, chips);
-    }
-
-    if (continuing) {
-        // The same circuit as the previous call: only its differences are
-        // loaded, and only the chips they reach are passed again.
-        reset_trace();
-        s.memo.begin_continued_call(t, s.plan, v_node_in, v_node, v_chip_pin);
-        run_units(s);
-        s.memo.write_back(t, v_node, v_chip_pin);
-        store_chip_zero(t, chip_pin_number, v_chip_pin);
-        s.memo.end_call(t);
-        return 0;
     }
 
     t.pass_mark = 3;

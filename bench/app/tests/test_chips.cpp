@@ -14,29 +14,7 @@ namespace {
 
 int row_of(const char* model) { return lgsim::catalogue_row_of(model); }
 
-// Drops a chip-box entry's drag data on the board at a board position, as a
-// drag from the chip box does.
-void drop_row(main_window& w, int row, double x, double y) {
-    QMimeData data;
-    data.setData(QString::fromLatin1(kChipRowMime), QByteArray::number(row));
-    const QPointF at(w.scale().to_pixels(x), w.scale().to_pixels(y));
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.board(), &enter);
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.board(), &drop);
-}
 
-// Press on a chip's picture, drag it by (dx, dy) twips, release.
-void drag_chip(main_window& w, int k, double dx, double dy) {
-    picture_control* pic = w.chip_picture(k);
-    const QPoint start(5, 5);
-    QTest::mousePress(pic, Qt::LeftButton, Qt::NoModifier, start);
-    const QPointF by = QPointF(dx, dy) / w.scale().twips_per_pixel;
-    QMouseEvent move(QEvent::MouseMove, QPointF(start) + by, pic->mapToGlobal(QPointF(start) + by), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(pic, &move);
-    QTest::mouseRelease(pic, Qt::LeftButton, Qt::NoModifier, pic->mapFromGlobal(move.globalPosition().toPoint()));
-}
 
 // Seats a chip through the mouse: drops it above the seat and drags it there.
 int seat_by_mouse(main_window& w, const char* model, int upper_row, int column) {

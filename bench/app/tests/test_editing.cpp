@@ -58,25 +58,7 @@ struct editing : ::testing::Test {
     circuit_copy now() { return w.model().circuit(); }
 };
 
-void drop_row(main_window& w, int row, double x, double y) {
-    QMimeData data;
-    data.setData(QString::fromLatin1(kChipRowMime), QByteArray::number(row));
-    const QPointF at(w.scale().to_pixels(x), w.scale().to_pixels(y));
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.board(), &enter);
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.board(), &drop);
-}
 
-void drag_chip(main_window& w, int k, double dx, double dy) {
-    picture_control* pic = w.chip_picture(k);
-    const QPoint start(5, 5);
-    QTest::mousePress(pic, Qt::LeftButton, Qt::NoModifier, start);
-    const QPointF end = QPointF(start) + QPointF(dx, dy) / w.scale().twips_per_pixel;
-    QMouseEvent move(QEvent::MouseMove, end, pic->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(pic, &move);
-    QTest::mouseRelease(pic, Qt::LeftButton, Qt::NoModifier, end.toPoint());
-}
 
 struct change_case {
     const char* what;
