@@ -35,7 +35,7 @@ public:
 
 private:
     using clock = std::chrono::steady_clock;
-    static constexpr int kStretch = 1024;  // calls between two trials
+    static constexpr int kStretch = 4096;  // calls between two trials
     static constexpr int kTimed = 64;      // calls timed of each
     static constexpr int kSettle = 4;      // calls of the other one before timing it
 
