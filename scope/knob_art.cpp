@@ -1,5 +1,6 @@
 #include "knob_art.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -120,7 +121,9 @@ void paint_position_knob(QPainter& painter, QPointF centre, double radius, int f
 
 void paint_coupling_switch(QPainter& painter, double width, double height, int position) {
     painter.setRenderHint(QPainter::Antialiasing);
-    static constexpr const char* kNames[] = {"AC", "GND", "DC"};
+    static constexpr const char* kNames[] = {QT_TRANSLATE_NOOP("oscilloscope", "AC"),
+                                             QT_TRANSLATE_NOOP("oscilloscope", "GND"),
+                                             QT_TRANSLATE_NOOP("oscilloscope", "DC")};
     const double label_height = height * 0.42;
     const double slot_top = label_height + height * 0.08;
     const double column = width / 3;
@@ -129,7 +132,7 @@ void paint_coupling_switch(QPainter& painter, double width, double height, int p
     for (int p = 0; p < 3; ++p) {
         painter.setPen(p + 1 == position ? QColor(170, 20, 20) : kPrint);
         painter.drawText(QRectF(p * column, 0, column, label_height), Qt::AlignCenter,
-                         QString::fromLatin1(kNames[p]));
+                         QCoreApplication::translate("oscilloscope", kNames[p]));
     }
 
     const QRectF slot(column * 0.25, slot_top, width - column * 0.5, height - slot_top - height * 0.04);

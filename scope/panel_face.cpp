@@ -2,6 +2,7 @@
 
 #include "panel_layout.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -23,24 +24,25 @@ struct Lettering {
 
 // Legends printed on the face beside the elements they name.
 static constexpr Lettering kLettering[] = {
-    {320, 120, 1000, 270, 120, true, "CH1"},
-    {300, 250, 1000, 380, 95, false, "VOLTS/DIV"},
-    {1020, 1145, 1470, 1250, 80, false, "POSITION"},
-    {860, 1720, 1265, 1830, 85, false, "CH1"},
-    {860, 1860, 1265, 1970, 85, false, "CH2"},
-    {860, 1995, 1265, 2105, 85, false, "DUAL"},
-    {470, 1925, 800, 2035, 90, true, "IN"},
-    {330, 2140, 1120, 2235, 95, true, "CH2"},
-    {330, 2230, 1120, 2305, 72, false, "VOLTS/DIV"},
-    {1240, 2655, 1480, 2755, 80, false, "ALT"},
-    {1200, 3050, 1510, 3150, 80, false, "CHOP"},
-    {1065, 3600, 1515, 3700, 80, false, "POSITION"},
-    {490, 3805, 800, 3915, 90, true, "GND"},
-    {2150, 3805, 2700, 3935, 100, true, "POWER"},  // its lamp follows, see paint_power_switch
-    {5480, 255, 6540, 345, 80, false, "SHIFT"},
-    {5430, 740, 6500, 870, 100, false, "TIME/DIV"},
-    {3000, 3700, 5385, 3880, 130, true, "DUAL TRACE OSCILLOSCOPE"},
-    {3000, 3880, 5385, 4020, 85, false, "TWO CHANNEL"},
+    {320, 120, 1000, 270, 120, true, QT_TRANSLATE_NOOP("oscilloscope", "CH1")},
+    {300, 250, 1000, 380, 95, false, QT_TRANSLATE_NOOP("oscilloscope", "VOLTS/DIV")},
+    {1020, 1145, 1470, 1250, 80, false, QT_TRANSLATE_NOOP("oscilloscope", "POSITION")},
+    {860, 1720, 1265, 1830, 85, false, QT_TRANSLATE_NOOP("oscilloscope", "CH1")},
+    {860, 1860, 1265, 1970, 85, false, QT_TRANSLATE_NOOP("oscilloscope", "CH2")},
+    {860, 1995, 1265, 2105, 85, false, QT_TRANSLATE_NOOP("oscilloscope", "DUAL")},
+    {470, 1925, 800, 2035, 90, true, QT_TRANSLATE_NOOP("oscilloscope", "IN")},
+    {330, 2140, 1120, 2235, 95, true, QT_TRANSLATE_NOOP("oscilloscope", "CH2")},
+    {330, 2230, 1120, 2305, 72, false, QT_TRANSLATE_NOOP("oscilloscope", "VOLTS/DIV")},
+    {1240, 2655, 1480, 2755, 80, false, QT_TRANSLATE_NOOP("oscilloscope", "ALT")},
+    {1200, 3050, 1510, 3150, 80, false, QT_TRANSLATE_NOOP("oscilloscope", "CHOP")},
+    {1065, 3600, 1515, 3700, 80, false, QT_TRANSLATE_NOOP("oscilloscope", "POSITION")},
+    {490, 3805, 800, 3915, 90, true, QT_TRANSLATE_NOOP("oscilloscope", "GND")},
+    // The power switch's lamp follows its legend, see paint_power_switch.
+    {2150, 3805, 2700, 3935, 100, true, QT_TRANSLATE_NOOP("oscilloscope", "POWER")},
+    {5480, 255, 6540, 345, 80, false, QT_TRANSLATE_NOOP("oscilloscope", "SHIFT")},
+    {5430, 740, 6500, 870, 100, false, QT_TRANSLATE_NOOP("oscilloscope", "TIME/DIV")},
+    {3000, 3700, 5385, 3880, 130, true, QT_TRANSLATE_NOOP("oscilloscope", "DUAL TRACE OSCILLOSCOPE")},
+    {3000, 3880, 5385, 4020, 85, false, QT_TRANSLATE_NOOP("oscilloscope", "TWO CHANNEL")},
 };
 
 QFont lettering_font(int size, bool bold) {
@@ -143,7 +145,7 @@ void paint_panel_face(QPainter& painter) {
     for (const Lettering& l : kLettering) {
         painter.setFont(lettering_font(l.size, l.bold));
         painter.drawText(QRectF(l.left, l.top, l.right - l.left, l.bottom - l.top), Qt::AlignCenter,
-                         QString::fromUtf8(l.text));
+                         QCoreApplication::translate("oscilloscope", l.text));
     }
     painter.restore();
 }

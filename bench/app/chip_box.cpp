@@ -10,6 +10,7 @@
 
 #include "art_style.h"
 #include "board_canvas.h"
+#include "chip_descriptions.h"
 #include "board_view.h"
 #include "catalogue.h"
 #include "chip_art.h"
@@ -83,7 +84,7 @@ chip_box::chip_box(QWidget* canvas, QWidget* board, const QString& program_folde
     search_strip_->setAutoFillBackground(true);
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("IC__search"));
-    search_->setPlaceholderText(QStringLiteral("查找型号或名称，如 138、计数器"));
+    search_->setPlaceholderText(tr("查找型号或名称，如 138、计数器"));
     search_->setClearButtonEnabled(true);
 
     for (int k = 0; k < 4; ++k) edges_[k] = new edge_strip(this);
@@ -98,13 +99,12 @@ chip_box::chip_box(QWidget* canvas, QWidget* board, const QString& program_folde
     closebox_->setObjectName(QStringLiteral("closebox"));
     closebox_->set_picture(art::close_box_picture());
     closebox_->setCursor(Qt::PointingHandCursor);
-    title_label_ = new QLabel(QStringLiteral("器件盒"), title_);
+    title_label_ = new QLabel(tr("器件盒"), title_);
     title_label_->setObjectName(QStringLiteral("Label18"));
     title_label_->setStyleSheet(QStringLiteral("color: rgb(192, 64, 0);"));
     cb_ic_ = new QComboBox(title_);
     cb_ic_->setObjectName(QStringLiteral("CB_ic"));
-    cb_ic_->addItems({QStringLiteral("全部"), QStringLiteral("逻辑门"), QStringLiteral("触发器"),
-                      QStringLiteral("译码计数"), QStringLiteral("其它")});
+    cb_ic_->addItems({tr("全部"), tr("逻辑门"), tr("触发器"), tr("译码计数"), tr("其它")});
     cb_ic_->setCurrentIndex(0);
 
     scroll_ = new QScrollBar(Qt::Vertical, this);
@@ -186,8 +186,12 @@ void chip_box::fill(int category) {
         const lgsim::catalogue_entry& row = lgsim::kCatalogue[k];
         if (category != 0 && row.category != category) continue;
         const QString model = QString::fromUtf8(row.model.data(), row.model.size());
-        const QString description = QString::fromUtf8(row.description.data(), row.description.size());
-        if (!model.contains(wanted, Qt::CaseInsensitive) && !description.contains(wanted, Qt::CaseInsensitive))
+        // The search finds a chip by its model, by the description shown or
+        // by the catalogue's own (Chinese) description.
+        const QString description = shown_description(row.description);
+        const QString own_description = QString::fromUtf8(row.description.data(), row.description.size());
+        if (!model.contains(wanted, Qt::CaseInsensitive) && !description.contains(wanted, Qt::CaseInsensitive) &&
+            !own_description.contains(wanted, Qt::CaseInsensitive))
             continue;
         entry_rows_[i] = k;
         if (!entries_created_ && static_cast<int>(names_.size()) <= i) {

@@ -1,5 +1,6 @@
 #include "file_menu.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 
 #include "art_style.h"
@@ -16,8 +17,9 @@ struct item_look {
 };
 
 constexpr item_look kItems[kMenuItems] = {
-    {"m1", "保存电路"}, {"m2", "调用电路"}, {"m3", "清 空"},
-    {"m6", "另存为"},   {"m7", "撤 销"},   {"m8", "重 做"},
+    {"m1", QT_TRANSLATE_NOOP("file menu", "保存电路")}, {"m2", QT_TRANSLATE_NOOP("file menu", "调用电路")},
+    {"m3", QT_TRANSLATE_NOOP("file menu", "清 空")},    {"m6", QT_TRANSLATE_NOOP("file menu", "另存为")},
+    {"m7", QT_TRANSLATE_NOOP("file menu", "撤 销")},    {"m8", QT_TRANSLATE_NOOP("file menu", "重 做")},
 };
 
 constexpr double kItemLeft = 120, kItemWidth = 855, kItemHeight = 200;
@@ -34,7 +36,7 @@ file_menu::file_menu(QWidget* board, const std::array<QAction*, kMenuItems>& act
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
     for (int k = 0; k < kMenuItems; ++k) {
-        items_[k] = make_caption(QString::fromUtf8(kItems[k].caption), QString::fromLatin1(kItems[k].object_name));
+        items_[k] = make_caption(QCoreApplication::translate("file menu", kItems[k].caption), QString::fromLatin1(kItems[k].object_name));
         items_[k]->installEventFilter(this);
         QLabel* shortcut = new QLabel(this);
         shortcut->setObjectName(QString::fromLatin1(kItems[k].object_name) + QStringLiteral("_shortcut"));

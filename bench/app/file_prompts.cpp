@@ -1,8 +1,11 @@
 #include "file_prompts.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include "circuit_file.h"
 
 namespace bench {
 
@@ -10,7 +13,8 @@ namespace {
 
 // "电路(*.cir)|*.cir|All Files(*.*)|*.*" as two name filters.
 QStringList circuit_filters() {
-    return {QStringLiteral("电路(*.cir)"), QStringLiteral("All Files(*.*)")};
+    return {QCoreApplication::translate("file prompts", "电路(*.cir)"),
+            QCoreApplication::translate("file prompts", "All Files(*.*)")};
 }
 
 std::optional<QString> run_dialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& folder) {
@@ -38,20 +42,21 @@ std::optional<QString> dialog_prompts::open_file_name(const QString& start_folde
 }
 
 bool dialog_prompts::ask_overwrite(const QString& text) {
-    return QMessageBox::question(owner_, kWarningTitle, text, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(owner_, warning_title(), text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
 void dialog_prompts::warn(const QString& text) {
-    QMessageBox::warning(owner_, kWarningTitle, text);
+    QMessageBox::warning(owner_, warning_title(), text);
 }
 
 unsaved_answer dialog_prompts::ask_save_changes(const QString& text) {
-    QMessageBox box(QMessageBox::Question, kWarningTitle, text, QMessageBox::NoButton, owner_);
+    QMessageBox box(QMessageBox::Question, warning_title(), text, QMessageBox::NoButton, owner_);
     box.setObjectName(QStringLiteral("unsaved_question"));
-    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(QCoreApplication::translate("file prompts", "保存"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QCoreApplication::translate("file prompts", "不保存"),
+                                         QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QCoreApplication::translate("file prompts", "取消"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();

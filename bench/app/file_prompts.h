@@ -45,6 +45,4 @@ private:
     QWidget* owner_;
 };
 
-inline const QString kWarningTitle = QStringLiteral("警告信息");
-
 }  // namespace bench

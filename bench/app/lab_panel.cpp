@@ -1,5 +1,6 @@
 #include "lab_panel.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -32,7 +33,7 @@ const QColor kFailColour(190, 30, 30);
 const QColor kFirstFailureBackground(255, 222, 222);
 
 QString row_label(int line, const QString& comment) {
-    return comment.isEmpty() ? QStringLiteral("第 %1 行").arg(line) : comment;
+    return comment.isEmpty() ? QCoreApplication::translate("lab panel", "第 %1 行").arg(line) : comment;
 }
 
 QTableWidgetItem* cell(const QString& text) {
@@ -45,7 +46,7 @@ QTableWidgetItem* cell(const QString& text) {
 
 lab_panel::lab_panel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     setObjectName(QStringLiteral("lab_panel"));
-    setWindowTitle(QStringLiteral("实验单"));
+    setWindowTitle(tr("实验单"));
 
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("lab_title"));
@@ -71,10 +72,10 @@ lab_panel::lab_panel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     message_->setStyleSheet(QStringLiteral("color: #b01e1e;"));
     message_->hide();
 
-    check_button_ = new QPushButton(QStringLiteral("检查电路"), this);
+    check_button_ = new QPushButton(tr("检查电路"), this);
     check_button_->setObjectName(QStringLiteral("check_button"));
     check_button_->setEnabled(false);
-    open_button_ = new QPushButton(QStringLiteral("打开实验单…"), this);
+    open_button_ = new QPushButton(tr("打开实验单…"), this);
     open_button_->setObjectName(QStringLiteral("open_sheet_button"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(check_button_);
@@ -84,7 +85,7 @@ lab_panel::lab_panel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     rows_ = new QTableWidget(0, kColumns, this);
     rows_->setObjectName(QStringLiteral("lab_rows"));
     rows_->setHorizontalHeaderLabels(
-        {QStringLiteral("结果"), QStringLiteral("检查项"), QStringLiteral("应为"), QStringLiteral("实际")});
+        {tr("结果"), tr("检查项"), tr("应为"), tr("实际")});
     rows_->verticalHeader()->hide();
     rows_->verticalHeader()->setDefaultSectionSize(rows_->fontMetrics().height() + 6);
     rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -161,7 +162,7 @@ void lab_panel::show_sheet(const QString& path, const lab::sheet_result& read) {
     instructions_->setText(sheet_->instructions);
     fit_instructions();
     list_rows();
-    summary_->setText(QStringLiteral("共 %1 项").arg(sheet_->rows.size()));
+    summary_->setText(tr("共 %1 项").arg(sheet_->rows.size()));
 }
 
 void lab_panel::list_rows() {
@@ -184,7 +185,7 @@ void lab_panel::check(const circuit_copy& circuit) {
     check_button_->setEnabled(false);
     message_->hide();
     list_rows();
-    summary_->setText(QStringLiteral("正在检查…"));
+    summary_->setText(tr("正在检查…"));
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     const auto deadline = std::chrono::steady_clock::now() + kWindowTimeLimit;
     watcher_ = new QFutureWatcher<lab::check_result>(this);
@@ -212,7 +213,7 @@ void lab_panel::show_result(const lab::check_result& result) {
         QTableWidgetItem* got = cell(QString::fromStdString(row.got));
         got->setFont(fixed);
         rows_->setItem(r, kGot, got);
-        QTableWidgetItem* outcome = cell(row.pass ? QStringLiteral("通过") : QStringLiteral("未通过"));
+        QTableWidgetItem* outcome = cell(row.pass ? tr("通过") : tr("未通过"));
         outcome->setForeground(row.pass ? kPassColour : kFailColour);
         rows_->setItem(r, kOutcome, outcome);
         if (r == first_failure) {
@@ -232,16 +233,16 @@ void lab_panel::show_result(const lab::check_result& result) {
         rows_->scrollToItem(rows_->item(first_failure, kItem));
     }
     const int total = static_cast<int>(sheet_ ? sheet_->rows.size() : result.rows.size());
-    summary_->setText(QStringLiteral("通过 %1 / %2 项").arg(result.passed()).arg(total));
+    summary_->setText(tr("通过 %1 / %2 项").arg(result.passed()).arg(total));
     switch (result.status) {
     case lab::check_status::checked:
         return;
     case lab::check_status::stopped:
-        message_->setText(QStringLiteral("检查超过 %1 秒，已停止").arg(kWindowTimeLimit.count()));
+        message_->setText(tr("检查超过 %1 秒，已停止").arg(kWindowTimeLimit.count()));
         break;
     case lab::check_status::unreadable:
     case lab::check_status::failed:
-        message_->setText(QStringLiteral("电路无法运行：") + result.error);
+        message_->setText(tr("电路无法运行：%1").arg(result.error));
         break;
     }
     message_->show();

@@ -33,7 +33,8 @@ private:
     QWidget* owner_;
 };
 
-inline const QString kSheetFilter = QStringLiteral("实验单(*.lab)");
-inline const QString kCsvFilter = QStringLiteral("CSV 表格(*.csv)");
+// The name filters of lab sheets ("实验单(*.lab)") and of tables.
+QString sheet_filter();
+QString csv_filter();
 
 }  // namespace bench

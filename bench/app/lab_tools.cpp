@@ -39,7 +39,7 @@ void lab_tools::set_prompts(std::unique_ptr<lab_prompts> prompts) {
 }
 
 void lab_tools::add_menu_items() {
-    const QString texts[2] = {QStringLiteral("实验单"), QStringLiteral("真值表")};
+    const QString texts[2] = {tr("实验单"), tr("真值表")};
     const char* names[2] = {"m4", "m5"};
     for (int k = 0; k < 2; ++k) {
         QLabel* item = window_.menu()->add_item(texts[k], QString::fromLatin1(names[k]));

@@ -10,6 +10,9 @@
 
 #include "art_style.h"
 #include "chip_art.h"
+#include "chip_descriptions.h"
+#include "circuit_file.h"
+#include "data_folder.h"
 #include "form_layout.h"
 #include "part_art.h"
 #include "rate_strip.h"
@@ -18,12 +21,6 @@
 namespace bench {
 
 namespace {
-
-// The picture folders sit beside the program; a folder that already ends in a
-// separator (the file system's root) is taken as it is.
-QString with_separator(const QString& folder) {
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
 
 // Colours of the sticks line(0) to line(5).
 const QColor kStickColours[6] = {QColor(255, 0, 128), QColor(10, 10, 10),  QColor(64, 0, 255),
@@ -35,10 +32,10 @@ main_window::main_window(QWidget* parent)
     : QWidget(parent),
       model_(std::make_unique<bench_model>()),
       instruments_(std::make_unique<instruments>(*model_)),
-      program_folder_(with_separator(QCoreApplication::applicationDirPath())) {
+      program_folder_(data_folder()) {
     prompts_ = std::make_unique<dialog_prompts>(this);
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("数字电路虚拟实验台"));
+    setWindowTitle(caption());
     setWindowIcon(QIcon(art::chip_box_icon().to_pixmap(QSize(64, 58), 1)));
     create_frame();
     create_editing();
@@ -81,11 +78,11 @@ void main_window::create_controls() {
     bt_menu_ = new picture_control(board_);
     bt_menu_->setObjectName(QStringLiteral("BTmenu"));
     bt_menu_->set_picture(art::menu_icon());
-    bt_menu_->setToolTip(QStringLiteral("电路文件"));
+    bt_menu_->setToolTip(tr("电路文件"));
 
     menu_ = new file_menu(board_, actions_.menu_actions());
 
-    bt_help_ = new QLabel(QStringLiteral("说明"), board_);
+    bt_help_ = new QLabel(tr("说明"), board_);
     bt_help_->setObjectName(QStringLiteral("BThelp"));
     bt_help_->setAlignment(Qt::AlignCenter);
     bt_help_->setStyleSheet(QStringLiteral("color: #183478;"));
@@ -93,7 +90,7 @@ void main_window::create_controls() {
     ic_button_ = new picture_control(board_);
     ic_button_->setObjectName(QStringLiteral("ICBUTTON"));
     ic_button_->set_picture(art::chip_box_icon());
-    ic_button_->setToolTip(QStringLiteral("器件盒"));
+    ic_button_->setToolTip(tr("器件盒"));
 
     for (int k = 0; k < 6; ++k) {
         picture_control* stick = new picture_control(board_, k);
@@ -146,7 +143,7 @@ void main_window::create_controls() {
     smg_->set_picture(art::module_icon());
     smg_->hide();
 
-    label2_ = new QLabel(QStringLiteral("频率:"), board_);
+    label2_ = new QLabel(tr("频率:"), board_);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     speed_ = new QLineEdit(QStringLiteral("20"), board_);
@@ -165,17 +162,17 @@ void main_window::create_controls() {
     feq_->setValue(100);
     frequency_->setText(clock_frequency_text(model_->clock_interval_ms()));
 
-    cir_name_ = new QLabel(QStringLiteral("电路名称："), board_);
+    cir_name_ = new QLabel(model_->circuit_caption(), board_);
     cir_name_->setObjectName(QStringLiteral("CirName"));
 
     meter_icon_ = new picture_control(board_);
     meter_icon_->setObjectName(QStringLiteral("xiaowanyongbiao"));
     meter_icon_->set_picture(art::meter_icon());
-    meter_icon_->setToolTip(QStringLiteral("万用表"));
+    meter_icon_->setToolTip(tr("万用表"));
     scope_icon_ = new picture_control(board_);
     scope_icon_->setObjectName(QStringLiteral("xiaoshiboqi"));
     scope_icon_->set_picture(art::scope_icon());
-    scope_icon_->setToolTip(QStringLiteral("示波器"));
+    scope_icon_->setToolTip(tr("示波器"));
 
     tcal_ = new QTimer(this);
     tcal_->setObjectName(QStringLiteral("Tcal"));
@@ -244,7 +241,7 @@ void main_window::connect_controls() {
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) { on_board_move(x, y); });
     connect(board_, &board_view::chip_dropped, this, [this](int row, double x, double y) {
         placement p;
-        history_->record(QStringLiteral("放置芯片"), [&] { p = model_->take_chip(row, x, y); });
+        history_->record(tr("放置芯片"), [&] { p = model_->take_chip(row, x, y); });
         after_change();
         report_placement(p, false);
     });
@@ -296,7 +293,7 @@ void main_window::connect_controls() {
     });
     connect(icselect_, &chip_box::name_clicked, this, [this](int row) {
         placement p;
-        history_->record(QStringLiteral("放置芯片"), [&] { p = model_->place_chip_by_name(row); });
+        history_->record(tr("放置芯片"), [&] { p = model_->place_chip_by_name(row); });
         after_change();
         report_placement(p, false);
     });
@@ -312,7 +309,7 @@ bool main_window::save_as_command() {
     const std::optional<QString> name = prompts_->save_file_name(dialog_folder());
     if (!name) return false;
     if (QFile::exists(*name) &&
-        !prompts_->ask_overwrite(QStringLiteral("文件") + name->trimmed() + QStringLiteral("已存在，重写它吗?")))
+        !prompts_->ask_overwrite(overwrite_question(*name)))
         return false;
     return write_circuit(*name);
 }
@@ -323,7 +320,7 @@ void main_window::load_command() {
     const std::optional<QString> name = prompts_->open_file_name(dialog_folder());
     if (!name) return;
     const file_result result =
-        history_->record_load(QStringLiteral("调用电路"), [&] { return model_->load(*name); });
+        history_->record_load(tr("调用电路"), [&] { return model_->load(*name); });
     if (result.ok) history_->mark_saved();
     else prompts_->warn(result.message);
     cir_name_->setText(model_->circuit_caption());
@@ -335,7 +332,7 @@ void main_window::load_command() {
 void main_window::clear_command() {
     hide_menu();
     if (!unsaved_work_may_go()) return;
-    history_->record(QStringLiteral("清空"), [this] { model_->clear(); });
+    history_->record(tr("清空"), [this] { model_->clear(); });
     after_change();
 }
 
@@ -354,13 +351,13 @@ void main_window::show_pinout(int k) {
     const chip& c = model_->chip_at(k);
     const QString model = QString::fromStdString(c.model).trimmed();
     if (pinout_ == nullptr) pinout_ = new pinout_window(this);
-    pinout_->show_diagram(model + QStringLiteral("_") + QString::fromStdString(c.description),
+    pinout_->show_diagram(model + QStringLiteral("_") + shown_description(c.description),
                           program_folder_ + QStringLiteral("ICbmp/") + model.toUpper() + QStringLiteral(".bmp"));
 }
 
 void main_window::show_module_pinout() {
     if (pinout_ == nullptr) pinout_ = new pinout_window(this);
-    pinout_->show_diagram(QStringLiteral("数码管模块"), program_folder_ + QStringLiteral("ICbmp/smgmk.bmp"));
+    pinout_->show_diagram(tr("数码管模块"), program_folder_ + QStringLiteral("ICbmp/smgmk.bmp"));
 }
 
 void main_window::install_hooks() {
@@ -442,13 +439,13 @@ void main_window::sync_chip_pictures() {
                 [this](int k, Qt::MouseButton button) {
                     if (k > model_->chip_count() || button == Qt::RightButton) return;
                     placement p;
-                    history_->finish(QStringLiteral("移动芯片"), [&] { p = model_->release_chip(k); });
+                    history_->finish(tr("移动芯片"), [&] { p = model_->release_chip(k); });
                     after_change();
                     report_placement(p, true);
                 });
         connect(pic, &picture_control::double_clicked, this, [this](int k, Qt::MouseButton button) {
             if (k > model_->chip_count() || button != Qt::LeftButton) return;
-            history_->record(QStringLiteral("删除芯片"), [&] { model_->delete_chip(k); });
+            history_->record(tr("删除芯片"), [&] { model_->delete_chip(k); });
             after_change();
         });
         chip_pictures_.push_back(pic);
@@ -527,7 +524,7 @@ void main_window::on_board_press(Qt::MouseButton button, double x, double y) {
     history_->begin();
     const board_press_result r =
         model_->press_board(button == Qt::LeftButton ? mouse_button::left : mouse_button::right, x, y);
-    history_->finish(r.outcome == press_outcome::wire_removed ? QStringLiteral("拆除连线") : QStringLiteral("连线"),
+    history_->finish(r.outcome == press_outcome::wire_removed ? tr("拆除连线") : tr("连线"),
                      [] {});
     if (r.outcome == press_outcome::point_added || r.outcome == press_outcome::wire_finished) {
         const rgb_colour c = model_->wire_colour();

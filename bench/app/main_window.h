@@ -45,6 +45,8 @@ class main_window : public QWidget {
 public:
     explicit main_window(QWidget* parent = nullptr);
     ~main_window() override;
+    // The window's caption in the interface's language.
+    static QString caption();
 
     board_view* board() const { return board_; }
     file_menu* menu() const { return menu_; }
@@ -77,6 +79,7 @@ public:
     picture_control* scope_icon() const { return scope_icon_; }
     meter_on_bench* meter() const { return meter_; }
     scope_on_bench* scope() const { return scope_; }
+    // The folder of the chip pictures and shipped circuits (data_folder.h).
     const QString& program_folder() const { return program_folder_; }
 
     board_canvas* canvas() const { return canvas_; }

@@ -16,7 +16,7 @@ constexpr double kEmptyWidth = 3900, kEmptyHeight = 2000;
 
 pinout_window::pinout_window(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("Frm_ic"));
-    setWindowTitle(QStringLiteral("芯片引脚和功能"));
+    setWindowTitle(tr("芯片引脚和功能"));
     setModal(false);
     setAutoFillBackground(true);
     QPalette pal = palette();

@@ -1,6 +1,9 @@
 #include "pointer_text.h"
 
+#include <QCoreApplication>
 #include <QStringList>
+
+#include "chip_descriptions.h"
 
 namespace bench {
 
@@ -27,16 +30,20 @@ QString node_value_words(const bench_model& bench, int row, int column, int node
 QString point_name(int row, int column) {
     if (!has_place(row, column)) return {};
     if (row < 30)
-        return QStringLiteral("面包板第%1组 第%2列").arg(group_of_row(row) + 1).arg(column + 1);
+        return QCoreApplication::translate("pointer text", "面包板第%1组 第%2列")
+            .arg(group_of_row(row) + 1)
+            .arg(column + 1);
     if (row < kLedRow)
-        return QStringLiteral("%1总线 第%2段").arg(column < 20 ? QStringLiteral("上") : QStringLiteral("下"))
+        return (column < 20 ? QCoreApplication::translate("pointer text", "上总线 第%1段")
+                            : QCoreApplication::translate("pointer text", "下总线 第%1段"))
             .arg(column % 20 + 1);
     if (row == kLedRow) {
         if (column < kDigit1CommonColumn) return QStringLiteral("LED %1").arg(column);
         if (column <= kDigit2CommonColumn)
-            return QStringLiteral("数码管 COM%1").arg(column - kDigit1CommonColumn + 1);
+            return QCoreApplication::translate("pointer text", "数码管 COM%1").arg(column - kDigit1CommonColumn + 1);
         static const char* const kSegments[] = {"a", "b", "c", "d", "e", "f", "g", "dp"};
-        return QStringLiteral("数码管 %1段").arg(QLatin1String(kSegments[column - kFirstSegmentColumn]));
+        return QCoreApplication::translate("pointer text", "数码管 %1段")
+            .arg(QLatin1String(kSegments[column - kFirstSegmentColumn]));
     }
     switch (column) {
         case kClockColumn: return QStringLiteral("CP");
@@ -52,14 +59,14 @@ QString value_words(lgsim::value_code code) {
     switch (code) {
         case lgsim::kLow:
         case lgsim::kFallingEdge:
-        case lgsim::kGround: return QStringLiteral("低电平");
+        case lgsim::kGround: return QCoreApplication::translate("pointer text", "低电平");
         case lgsim::kHigh:
         case lgsim::kRisingEdge:
-        case lgsim::kSupply: return QStringLiteral("高电平");
-        case lgsim::kFloating: return QStringLiteral("悬空");
-        case lgsim::kOutputConflict: return QStringLiteral("输出冲突");
-        case lgsim::kExternalConflict: return QStringLiteral("外部冲突");
-        case lgsim::kUnpowered: return QStringLiteral("未加电");
+        case lgsim::kSupply: return QCoreApplication::translate("pointer text", "高电平");
+        case lgsim::kFloating: return QCoreApplication::translate("pointer text", "悬空");
+        case lgsim::kOutputConflict: return QCoreApplication::translate("pointer text", "输出冲突");
+        case lgsim::kExternalConflict: return QCoreApplication::translate("pointer text", "外部冲突");
+        case lgsim::kUnpowered: return QCoreApplication::translate("pointer text", "未加电");
         default: return {};
     }
 }
@@ -87,10 +94,11 @@ QString pins_on_node(const bench_model& bench, int node) {
     for (int k = 1; k <= bench.chip_count(); ++k)
         for (int j = 1; j <= bench.chip_at(k).pin_count; ++j) {
             if (bench.node_of_pin(j, k) != node) continue;
-            if (++count <= kMostPinsNamed) pins << QStringLiteral("%1 脚%2").arg(chip_name(bench, k)).arg(j);
+            if (++count <= kMostPinsNamed)
+                pins << QCoreApplication::translate("pointer text", "%1 脚%2").arg(chip_name(bench, k)).arg(j);
         }
-    QString text = pins.join(QStringLiteral("、"));
-    if (count > kMostPinsNamed) text += QStringLiteral(" 等%1个引脚").arg(count);
+    QString text = pins.join(QCoreApplication::translate("pointer text", "、"));
+    if (count > kMostPinsNamed) text += QCoreApplication::translate("pointer text", " 等%1个引脚").arg(count);
     return text;
 }
 
@@ -105,8 +113,8 @@ QString text_over_point(const bench_model& bench, int row, int column) {
     for (int w = 1; w <= bench.wire_count(); ++w) {
         const wire& line = bench.wire_at(w);
         if (!line.has_end_at(row, column)) continue;
-        parts << (line.is_contact() ? QStringLiteral("单击断开这里的表笔连接")
-                                    : QStringLiteral("单击删除这根导线"));
+        parts << (line.is_contact() ? QCoreApplication::translate("pointer text", "单击断开这里的表笔连接")
+                                    : QCoreApplication::translate("pointer text", "单击删除这根导线"));
         break;
     }
     return parts.join(kSeparator);
@@ -115,14 +123,14 @@ QString text_over_point(const bench_model& bench, int row, int column) {
 QString text_over_chip(const bench_model& bench, int k, int row, int column) {
     if (k < 1 || k > bench.chip_count()) return {};
     const chip& c = bench.chip_at(k);
-    QStringList parts{QStringLiteral("%1 %2").arg(chip_name(bench, k), QString::fromStdString(c.description).trimmed())};
+    QStringList parts{QStringLiteral("%1 %2").arg(chip_name(bench, k), shown_description(c.description).trimmed())};
     if (!c.seated()) {
-        parts << QStringLiteral("未插入面包板");
+        parts << QCoreApplication::translate("pointer text", "未插入面包板");
         return parts.join(kSeparator);
     }
     for (int j = 1; j <= c.pin_count; ++j) {
         if (c.places[j].row != row || c.places[j].column != column) continue;
-        parts << QStringLiteral("脚%1").arg(j);
+        parts << QCoreApplication::translate("pointer text", "脚%1").arg(j);
         if (bench.power_on())
             if (const QString words = value_words(bench.node_value(bench.node_of_pin(j, k))); !words.isEmpty())
                 parts << words;

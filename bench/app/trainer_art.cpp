@@ -1,5 +1,6 @@
 #include "trainer_art.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -90,8 +91,8 @@ void panel(const printer& out) {
     p.setPen(QPen(QColor(160, 166, 160), 15));
     p.setBrush(QColor(200, 206, 198));
     p.drawRoundedRect(kLeftColumn.rect(), 60, 60);
-    out.text(QRectF(75, 2755, 1200, 190), QStringLiteral("器件盒"), kSilk, 120);
-    out.text(QRectF(75, 715, 1200, 180), QStringLiteral("电路文件"), kSilk, 110);
+    out.text(QRectF(75, 2755, 1200, 190), QCoreApplication::translate("board", "器件盒"), kSilk, 120);
+    out.text(QRectF(75, 715, 1200, 180), QCoreApplication::translate("board", "电路文件"), kSilk, 110);
 }
 
 // A breadboard of two five-row groups, with column numbers printed above it
@@ -168,7 +169,8 @@ void led_strip(const printer& out) {
         const board_point in = point_position(kLedRow, k);
         hole(p, in.x, in.y);
     }
-    out.text(QRectF(1420, 200, 1200, 280), QStringLiteral("指示灯"), kSilk, 140, Qt::AlignCenter, true);
+    out.text(QRectF(1420, 200, 1200, 280), QCoreApplication::translate("board", "指示灯"), kSilk, 140,
+             Qt::AlignCenter, true);
     out.text(QRectF(1420, 480, 1200, 170), QStringLiteral("L0 ─ L15"), kSilk, 90);
 }
 
@@ -196,7 +198,7 @@ void terminal_strip(const printer& out) {
     // The power switch's label, left of the switch.
     out.text(QRectF(kTerminalStrip.left + 20, layout::kPowerSwitch.top,
                     layout::kPowerSwitch.left - kTerminalStrip.left - 50, layout::kPowerSwitch.height),
-             QStringLiteral("电源"), kSilk, 110, Qt::AlignRight | Qt::AlignVCenter);
+             QCoreApplication::translate("board", "电源"), kSilk, 110, Qt::AlignRight | Qt::AlignVCenter);
 
     // Clock and pulse terminals, on their own plate at the right.
     plate(p, kClockPlate, QColor(198, 204, 214));
@@ -211,12 +213,13 @@ void terminal_strip(const printer& out) {
                  Qt::AlignCenter, true);
     }
     const board_point clock = point_position(kTerminalRow, kClockColumn);
-    out.text(QRectF(clock.x - 220, y + over, 440, label), QStringLiteral("时钟"), kSilk, kLabelText);
+    out.text(QRectF(clock.x - 220, y + over, 440, label), QCoreApplication::translate("board", "时钟"), kSilk,
+             kLabelText);
     const layout::box& last_button = layout::kPulseButtons[1];
     const double after = last_button.left + last_button.width + 40;
     out.text(QRectF(after, last_button.top - 60, kClockPlate.left + kClockPlate.width - after - 30,
                     last_button.height + 120),
-             QStringLiteral("单脉冲"), kSilk, kLabelText, Qt::AlignLeft | Qt::AlignVCenter);
+             QCoreApplication::translate("board", "单脉冲"), kSilk, kLabelText, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void instrument_corner(const printer& out) {
@@ -226,8 +229,8 @@ void instrument_corner(const printer& out) {
     plate(p, kWireTray, QColor(206, 212, 204));
     const double stick_end = layout::kStickTop + layout::kStickHeight;
     out.text(QRectF(kWireTray.left, stick_end, kWireTray.width, kWireTray.top + kWireTray.height - stick_end),
-             QStringLiteral("连接线"), kSilk, kLabelText);
-    out.text(QRectF(8900, 3720, 1560, 170), QStringLiteral("数码管"), kSilk, kLabelText);
+             QCoreApplication::translate("board", "连接线"), kSilk, kLabelText);
+    out.text(QRectF(8900, 3720, 1560, 170), QCoreApplication::translate("board", "数码管"), kSilk, kLabelText);
 }
 
 }  // namespace

@@ -55,10 +55,10 @@ truth_table_dialog::truth_table_dialog(QWidget* owner, const bench_model& bench,
                                        std::function<QString()> start_folder)
     : QDialog(owner), bench_(bench), prompts_(prompts), start_folder_(std::move(start_folder)) {
     setObjectName(QStringLiteral("truth_table"));
-    setWindowTitle(QStringLiteral("真值表"));
+    setWindowTitle(tr("真值表"));
     setModal(false);
 
-    auto* input_group = new QGroupBox(QStringLiteral("输入：拨动开关（最多 8 个，号小的为高位）"), this);
+    auto* input_group = new QGroupBox(tr("输入：拨动开关（最多 8 个，号小的为高位）"), this);
     auto* input_grid = new QGridLayout(input_group);
     for (int k = 0; k < kSwitchCount; ++k) {
         inputs_[static_cast<std::size_t>(k)] = box(lab::input_name(k), input_group);
@@ -66,53 +66,53 @@ truth_table_dialog::truth_table_dialog(QWidget* owner, const bench_model& bench,
         connect(inputs_[static_cast<std::size_t>(k)], &QCheckBox::toggled, this, [this] { limit_inputs(); });
     }
 
-    auto* output_group = new QGroupBox(QStringLiteral("输出"), this);
+    auto* output_group = new QGroupBox(tr("输出"), this);
     auto* outputs = new QVBoxLayout(output_group);
     auto* led_grid = new QGridLayout;
     for (int k = 0; k < kLedCount; ++k) {
         leds_[static_cast<std::size_t>(k)] = box(lab::output_name({lab::output_kind::led, k, 0}), output_group);
         led_grid->addWidget(leds_[static_cast<std::size_t>(k)], k / kBoxesPerLine, k % kBoxesPerLine);
     }
-    outputs->addWidget(new QLabel(QStringLiteral("指示灯"), output_group));
+    outputs->addWidget(new QLabel(tr("指示灯"), output_group));
     outputs->addLayout(led_grid);
     auto* segment_grid = new QGridLayout;
     for (int digit = 1; digit <= 2; ++digit)
         digits_[static_cast<std::size_t>(digit - 1)] =
-            segment_line(segment_grid, digit - 1, QStringLiteral("数码管第 %1 位").arg(digit), output_group);
+            segment_line(segment_grid, digit - 1, tr("数码管第 %1 位").arg(digit), output_group);
     outputs->addLayout(segment_grid);
     display_grid_ = new QGridLayout;
     outputs->addLayout(display_grid_);
 
     auto* point_line = new QHBoxLayout;
-    point_line->addWidget(new QLabel(QStringLiteral("连接点 行"), output_group));
+    point_line->addWidget(new QLabel(tr("连接点 行"), output_group));
     point_row_ = new QSpinBox(output_group);
     point_row_->setRange(0, kGridRows - 1);
     point_line->addWidget(point_row_);
-    point_line->addWidget(new QLabel(QStringLiteral("列"), output_group));
+    point_line->addWidget(new QLabel(tr("列"), output_group));
     point_column_ = new QSpinBox(output_group);
     point_column_->setRange(0, kGridColumns - 1);
     point_line->addWidget(point_column_);
-    add_point_ = new QPushButton(QStringLiteral("添加"), output_group);
+    add_point_ = new QPushButton(tr("添加"), output_group);
     point_line->addWidget(add_point_);
     point_line->addStretch();
     outputs->addLayout(point_line);
     points_ = new QListWidget(output_group);
     points_->setObjectName(QStringLiteral("points"));
     points_->setMaximumHeight(70);
-    points_->setToolTip(QStringLiteral("双击删除"));
+    points_->setToolTip(tr("双击删除"));
     outputs->addWidget(points_);
 
     auto* tick_line = new QHBoxLayout;
-    tick_line->addWidget(new QLabel(QStringLiteral("每行拨好开关后走时钟节拍"), this));
+    tick_line->addWidget(new QLabel(tr("每行拨好开关后走时钟节拍"), this));
     ticks_ = new QSpinBox(this);
     ticks_->setRange(1, kMostSettleTicks);
     ticks_->setValue(2);
     tick_line->addWidget(ticks_);
     tick_line->addStretch();
 
-    run_ = new QPushButton(QStringLiteral("生成真值表"), this);
-    export_ = new QPushButton(QStringLiteral("导出 CSV…"), this);
-    save_ = new QPushButton(QStringLiteral("存为实验单…"), this);
+    run_ = new QPushButton(tr("生成真值表"), this);
+    export_ = new QPushButton(tr("导出 CSV…"), this);
+    save_ = new QPushButton(tr("存为实验单…"), this);
     export_->setEnabled(false);
     save_->setEnabled(false);
     auto* buttons = new QHBoxLayout;
@@ -171,7 +171,7 @@ void truth_table_dialog::refresh_choices() {
     displays_.clear();
     for (const int chip : chips) {
         const int line = static_cast<int>(displays_.size());
-        displays_.push_back({chip, segment_line(display_grid_, line, QStringLiteral("显示器 U%1").arg(chip), this)});
+        displays_.push_back({chip, segment_line(display_grid_, line, tr("显示器 U%1").arg(chip), this)});
     }
 }
 
@@ -215,12 +215,12 @@ bool truth_table_dialog::run_table() {
     refresh_choices();
     const lab::truth_table_request r = request();
     if (r.inputs.empty() || r.outputs.empty()) {
-        note_->setText(r.inputs.empty() ? QStringLiteral("请至少选一个输入开关") : QStringLiteral("请至少选一个输出"));
+        note_->setText(r.inputs.empty() ? tr("请至少选一个输入开关") : tr("请至少选一个输出"));
         return false;
     }
     made_ = lab::make_truth_table(bench_.circuit(), r);
     made_for_ = r;
-    note_->setText(QStringLiteral("共 %1 行：每种组合都在电路的副本上运行，实验台上的电路没有改变。").arg(made_->inputs.size()));
+    note_->setText(tr("共 %1 行：每种组合都在电路的副本上运行，实验台上的电路没有改变。").arg(made_->inputs.size()));
     show_table();
     export_->setEnabled(true);
     save_->setEnabled(true);
@@ -255,14 +255,14 @@ void truth_table_dialog::show_table() {
 
 QString truth_table_dialog::circuit_base_name() const {
     const QString base = QFileInfo(bench_.circuit_name()).completeBaseName();
-    return base.isEmpty() ? QStringLiteral("真值表") : base;
+    return base.isEmpty() ? tr("真值表") : base;
 }
 
 bool truth_table_dialog::export_csv() {
     if (!made_) return false;
     const QString folder = start_folder_ ? start_folder_() : QString();
     const std::optional<QString> name =
-        prompts_.save_name(QDir(folder).filePath(circuit_base_name() + QStringLiteral(".csv")), kCsvFilter);
+        prompts_.save_name(QDir(folder).filePath(circuit_base_name() + QStringLiteral(".csv")), csv_filter());
     if (!name) return false;
     if (!write_whole(*name, lab::truth_table_csv(made_for_, *made_))) {
         prompts_.warn(write_error_message(*name));
@@ -275,10 +275,10 @@ bool truth_table_dialog::save_sheet() {
     if (!made_) return false;
     const QString folder = start_folder_ ? start_folder_() : QString();
     const std::optional<QString> name =
-        prompts_.save_name(QDir(folder).filePath(circuit_base_name() + QStringLiteral(".lab")), kSheetFilter);
+        prompts_.save_name(QDir(folder).filePath(circuit_base_name() + QStringLiteral(".lab")), sheet_filter());
     if (!name) return false;
     lab::lab_sheet sheet = made_->sheet;
-    if (!bench_.circuit_name().isEmpty()) sheet.title = circuit_base_name() + QStringLiteral(" 真值表");
+    if (!bench_.circuit_name().isEmpty()) sheet.title = tr("%1 真值表").arg(circuit_base_name());
     if (!write_whole(*name, lab::sheet_text(sheet))) {
         prompts_.warn(write_error_message(*name));
         return false;

@@ -13,8 +13,6 @@ namespace bench {
 
 namespace {
 
-const QString kCaption = QStringLiteral("数字电路虚拟实验台");
-
 // A circuit with nothing drawn on it and no file is not worth a question.
 bool blank(const bench_model& model) {
     if (model.chip_count() > 0 || !model.circuit_name().isEmpty()) return false;
@@ -24,6 +22,8 @@ bool blank(const bench_model& model) {
 }
 
 }  // namespace
+
+QString main_window::caption() { return tr("数字电路虚拟实验台"); }
 
 void main_window::create_editing() {
     actions_ = create_bench_actions(this);
@@ -47,10 +47,10 @@ void main_window::connect_editing() {
     QAction* undo = actions_.undo;
     QAction* redo = actions_.redo;
     connect(stack, &QUndoStack::undoTextChanged, undo, [undo](const QString& text) {
-        undo->setToolTip(QStringLiteral("撤销 ") + text + QStringLiteral(" (Ctrl+Z)"));
+        undo->setToolTip(tr("撤销 %1 (Ctrl+Z)").arg(text));
     });
     connect(stack, &QUndoStack::redoTextChanged, redo, [redo](const QString& text) {
-        redo->setToolTip(QStringLiteral("重做 ") + text + QStringLiteral(" (Ctrl+Y)"));
+        redo->setToolTip(tr("重做 %1 (Ctrl+Y)").arg(text));
     });
     connect(history_, &circuit_history::modified_changed, this, [this] { update_title(); });
     bt_help_->setToolTip(actions_.help->toolTip());
@@ -61,11 +61,11 @@ void main_window::update_title() {
     const QString name = model_->circuit_name();
     const bool modified = history_->modified();
     if (name.isEmpty() && !modified) {
-        setWindowTitle(kCaption);
+        setWindowTitle(caption());
         return;
     }
-    setWindowTitle((name.isEmpty() ? QStringLiteral("未命名电路") : name) + (modified ? QStringLiteral("*") : QString()) +
-                   QStringLiteral(" - ") + kCaption);
+    setWindowTitle((name.isEmpty() ? tr("未命名电路") : name) + (modified ? QStringLiteral("*") : QString()) +
+                   QStringLiteral(" - ") + caption());
 }
 
 void main_window::after_restore() {
@@ -83,7 +83,7 @@ void main_window::undo_command() {
     const QString text = history_->undo_text();
     const int before = history_->stack()->index();
     history_->undo();
-    if (history_->stack()->index() != before) status_->show_message(QStringLiteral("已撤销：") + text);
+    if (history_->stack()->index() != before) status_->show_message(tr("已撤销：%1").arg(text));
 }
 
 void main_window::redo_command() {
@@ -91,7 +91,7 @@ void main_window::redo_command() {
     const QString text = history_->redo_text();
     const int before = history_->stack()->index();
     history_->redo();
-    if (history_->stack()->index() != before) status_->show_message(QStringLiteral("已重做：") + text);
+    if (history_->stack()->index() != before) status_->show_message(tr("已重做：%1").arg(text));
 }
 
 void main_window::delete_chip_under_pointer() {
@@ -99,7 +99,7 @@ void main_window::delete_chip_under_pointer() {
     const QWidget* under = childAt(mapFromGlobal(QCursor::pos()));
     for (int k = 1; k <= model_->chip_count(); ++k) {
         if (chip_picture(k) != under) continue;
-        history_->record(QStringLiteral("删除芯片"), [&] { model_->delete_chip(k); });
+        history_->record(tr("删除芯片"), [&] { model_->delete_chip(k); });
         after_change();
         return;
     }
@@ -116,14 +116,14 @@ void main_window::report_placement(const placement& p, bool dragged) {
     case seat_refusal::none:
         return;
     case seat_refusal::holes_taken:
-        status_->show_message(dragged ? QStringLiteral("那里的插孔已被另一块芯片占用，芯片放回原处")
-                                      : QStringLiteral("那里的插孔已被另一块芯片占用，芯片没有放上"));
+        status_->show_message(dragged ? tr("那里的插孔已被另一块芯片占用，芯片放回原处")
+                                      : tr("那里的插孔已被另一块芯片占用，芯片没有放上"));
         return;
     case seat_refusal::no_free_place:
-        status_->show_message(QStringLiteral("面包板上已没有空位放这块芯片"));
+        status_->show_message(tr("面包板上已没有空位放这块芯片"));
         return;
     case seat_refusal::circuit_full:
-        status_->show_message(QStringLiteral("电路已满，不能再放芯片"));
+        status_->show_message(tr("电路已满，不能再放芯片"));
         return;
     }
 }
@@ -139,7 +139,7 @@ bool main_window::write_circuit(const QString& path) {
     const file_result result = model_->save(path);
     if (result.ok) {
         history_->mark_saved();
-        status_->show_message(QStringLiteral("已保存 ") + model_->circuit_name());
+        status_->show_message(tr("已保存 %1").arg(model_->circuit_name()));
     } else {
         prompts_->warn(result.message);
     }
@@ -151,8 +151,7 @@ bool main_window::write_circuit(const QString& path) {
 bool main_window::unsaved_work_may_go() {
     if (!history_->modified() || blank(*model_)) return true;
     const QString name = model_->circuit_name();
-    const QString question = name.isEmpty() ? QStringLiteral("当前电路已修改，要先保存吗?")
-                                            : QStringLiteral("电路") + name + QStringLiteral("已修改，要先保存吗?");
+    const QString question = name.isEmpty() ? tr("当前电路已修改，要先保存吗?") : tr("电路%1已修改，要先保存吗?").arg(name);
     switch (prompts_->ask_save_changes(question)) {
     case unsaved_answer::save:
         return save_command();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "csv_text.h"
@@ -86,7 +87,7 @@ QString output_name(const output_probe& output) {
     case output_kind::led:
         return QStringLiteral("L%1").arg(output.first);
     case output_kind::module_segment:
-        return QStringLiteral("数码管%1 ").arg(output.first) + letter();
+        return QCoreApplication::translate("truth table", "数码管%1 %2").arg(QString::number(output.first), letter());
     case output_kind::display_segment:
         return QStringLiteral("U%1 ").arg(output.first) + letter();
     case output_kind::point:
@@ -137,10 +138,11 @@ truth_table make_truth_table(const bench::circuit_copy& circuit, const truth_tab
     for (const int k : request.inputs) names << input_name(k);
     QStringList outputs;
     for (const output_probe& o : request.outputs) outputs << output_name(o);
-    sheet.title = QStringLiteral("真值表");
-    sheet.instructions = QStringLiteral("输入：%1（拨动开关，第一个为最高位）\n输出：%2\n每行拨好开关后走 %3 个时钟节拍再读输出。")
-                             .arg(names.join(u' '), outputs.join(u' '))
-                             .arg(request.settle_ticks);
+    sheet.title = QCoreApplication::translate("truth table", "真值表");
+    sheet.instructions =
+        QCoreApplication::translate("truth table",
+                                    "输入：%1（拨动开关，第一个为最高位）\n输出：%2\n每行拨好开关后走 %3 个时钟节拍再读输出。")
+            .arg(names.join(u' '), outputs.join(u' '), QString::number(request.settle_ticks));
     for (const planned_step& s : plan) {
         sheet_step entry{0, s.text, *parse_any_step(s.text), -1};
         if (s.row >= 0) {

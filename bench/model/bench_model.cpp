@@ -2,6 +2,8 @@
 // dropping, dragging, seating and deleting.
 #include "bench_model.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
@@ -72,8 +74,8 @@ void bench_model::toggle_clock_point() {
 
 QString bench_model::circuit_caption() const {
     // Until the first save or load the label keeps its full-width colon.
-    if (circuit_name_.isEmpty()) return QString::fromUtf8("电路名称：");
-    return QString::fromUtf8("电路名称: ") + circuit_name_;
+    if (circuit_name_.isEmpty()) return QCoreApplication::translate("bench", "电路名称：");
+    return QCoreApplication::translate("bench", "电路名称: %1").arg(circuit_name_);
 }
 
 // ---- Hooks ----

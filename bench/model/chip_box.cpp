@@ -1,6 +1,7 @@
 #include "chip_box.h"
 
 #include "catalogue.h"
+#include "chip_descriptions.h"
 
 namespace bench {
 
@@ -13,8 +14,7 @@ std::vector<int> chip_box_rows(int category) {
 
 QString chip_box_label(int position, int row) {
     const auto& description = lgsim::kCatalogue.at(static_cast<std::size_t>(row)).description;
-    return QString::number(position + 1) + QStringLiteral(". ") +
-           QString::fromUtf8(description.data(), static_cast<qsizetype>(description.size()));
+    return QString::number(position + 1) + QStringLiteral(". ") + shown_description(description);
 }
 
 }  // namespace bench

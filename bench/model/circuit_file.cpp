@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -64,8 +65,10 @@ void put_text(QByteArray& out, int at, const std::string& text, int width) {
     for (int i = 0; i < width; ++i) out[at + i] = field[i];
 }
 
-QString message(const char* before, const QString& name, const char* after) {
-    return QString::fromUtf8(before) + trimmed_name(name) + QString::fromUtf8(after);
+// The messages are translated where they are made: the window and the
+// tools all show them as they come.
+QString message(const char* pattern, const QString& name) {
+    return QCoreApplication::translate("circuit file", pattern).arg(trimmed_name(name));
 }
 
 }  // namespace
@@ -188,13 +191,15 @@ QString trimmed_name(const QString& name) {
     return name.mid(first, last - first);
 }
 
-QString missing_file_message(const QString& name) { return message("文件", name, "不存在"); }
-QString write_error_message(const QString& name) { return message("文件", name, "写错误"); }
-QString format_error_message(const QString& name) { return message("文件", name, "格式错误"); }
-QString overwrite_question(const QString& name) {
-    return message("文件", name, "已存在，重写它吗?");
+QString missing_file_message(const QString& name) { return message(QT_TRANSLATE_NOOP("circuit file", "文件%1不存在"), name); }
+QString write_error_message(const QString& name) { return message(QT_TRANSLATE_NOOP("circuit file", "文件%1写错误"), name); }
+QString format_error_message(const QString& name) {
+    return message(QT_TRANSLATE_NOOP("circuit file", "文件%1格式错误"), name);
 }
-QString warning_title() { return QString::fromUtf8("警告信息"); }
+QString overwrite_question(const QString& name) {
+    return message(QT_TRANSLATE_NOOP("circuit file", "文件%1已存在，重写它吗?"), name);
+}
+QString warning_title() { return QCoreApplication::translate("circuit file", "警告信息"); }
 
 QString file_part(const QString& path) {
     const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));

@@ -1,5 +1,6 @@
 #include "dial_art.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -71,7 +72,7 @@ constexpr std::array<jack_print, 4> kJackPrints{{
     {{195, 2385}, "5A", false},
     {{420, 3070}, "+", false},
     {{2370, 2535}, "1000V", false},
-    {{2135, 3080}, "COM", true}}};
+    {{2135, 3080}, QT_TRANSLATE_NOOP("meter", "COM"), true}}};
 constexpr double kJackRing = 110;
 constexpr double kJackCollar = 84;
 constexpr double kJackHole = 42;
@@ -82,10 +83,10 @@ struct legend {
     const QColor* colour;
 };
 const std::array<legend, 4> kPanelLegends{{
-    {{330, 2000}, "ACV", &kAcInk},
+    {{330, 2000}, QT_TRANSLATE_NOOP("meter", "ACV"), &kAcInk},
     {{2290, 2000}, "\u03a9", &kOhmInk},
     {{2170, 3395}, "mA", &kCurrentInk},
-    {{610, 3395}, "DCV", &kPanelInk}}};
+    {{610, 3395}, QT_TRANSLATE_NOOP("meter", "DCV"), &kPanelInk}}};
 
 constexpr double kDegree = kPi / 180;
 
@@ -227,7 +228,7 @@ void draw_linear_scale(QPainter& painter) {
     centred_text(painter, dial_point(1120, 153 * kDegree), QStringLiteral("V\u00b7mA"));
     painter.setPen(kDialRed);
     painter.setFont(lettering(kScaleLetters - 10, true));
-    centred_text(painter, dial_point(1000, 160 * kDegree), QStringLiteral("AC"));
+    centred_text(painter, dial_point(1000, 160 * kDegree), QCoreApplication::translate("meter", "AC"));
 }
 
 void draw_window(QPainter& painter) {
@@ -269,7 +270,7 @@ void draw_jacks(QPainter& painter) {
 
         painter.setPen(common ? kPanelInk : kAcInk);
         painter.setFont(lettering(std::strlen(kJackPrints[j].label) == 1 ? 2 * kPanelLetters : kPanelLetters, true));
-        centred_text(painter, kJackPrints[j].label_at, QString::fromUtf8(kJackPrints[j].label));
+        centred_text(painter, kJackPrints[j].label_at, QCoreApplication::translate("meter", kJackPrints[j].label));
     }
 }
 
@@ -277,7 +278,7 @@ void draw_panel_legends(QPainter& painter) {
     painter.setFont(lettering(kPanelLetters + 10, true));
     for (const auto& entry : kPanelLegends) {
         painter.setPen(*entry.colour);
-        centred_text(painter, entry.at, QString::fromUtf8(entry.text));
+        centred_text(painter, entry.at, QCoreApplication::translate("meter", entry.text));
     }
 }
 

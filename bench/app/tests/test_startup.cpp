@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QTranslator>
-
 #include "form_layout.h"
-#include "qt_translations.h"
 #include "ui_helpers.h"
 
 using bench::main_window;
@@ -47,18 +43,4 @@ TEST(Startup, ModuleIsDrawnOnTheBoard) {
     // The module's green board shows at a point inside its picture.
     const QColor c = bench::testing::layer_colour(w, 9000, 3500);
     EXPECT_GT(c.green(), c.red() + 30);
-}
-
-TEST(Translations, ThePlatformsDialogsSpeakTheInterfacesLanguage) {
-    EXPECT_EQ(bench::dialog_locale(QLocale(QStringLiteral("zh_TW"))).territory(), QLocale::Taiwan);
-    EXPECT_EQ(bench::dialog_locale(QLocale(QStringLiteral("zh_CN"))).territory(), QLocale::China);
-    const QLocale other = bench::dialog_locale(QLocale(QStringLiteral("en_US")));
-    EXPECT_EQ(other.language(), QLocale::Chinese) << "the interface is Chinese whatever the system speaks";
-    EXPECT_EQ(other.territory(), QLocale::China);
-    QTranslator* translator = bench::install_qt_translations(*QCoreApplication::instance());
-    ASSERT_NE(translator, nullptr) << "Qt's translations (Debian qt6-translations-l10n) are missing";
-    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
-    EXPECT_NE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("File &name:"));
-    QCoreApplication::removeTranslator(translator);
-    delete translator;
 }
