@@ -55,9 +55,9 @@ grep -qx 'chips: 2' <<< "$report" || fail "the circuit did not load two chips"
 grep -qx 'chip pictures: 2' <<< "$report" || fail "the chip pictures were not found"
 grep -q '^wires: [1-9]' <<< "$report" || fail "the circuit has no wires"
 grep -qx "data folder: $usr/share/labbench/" <<< "$report" || fail "the data folder is not the installed one"
-grep -qx 'caption: decade_counter - Digital Circuit Lab Bench' <<< "$report" || fail "the English interface is missing"
+grep -qx 'caption: decade_counter.cir - Digital Circuit Lab Bench' <<< "$report" || fail "the English interface is missing"
 report=$(run zh_CN.UTF-8) || fail "labbench could not load the circuit under a Chinese locale"
-grep -qx 'caption: decade_counter - 数字电路虚拟实验台' <<< "$report" || fail "the Chinese interface is missing: $report"
+grep -qx 'caption: decade_counter.cir - 数字电路虚拟实验台' <<< "$report" || fail "the Chinese interface is missing: $report"
 
 # A file that is not there is refused with its message.
 if out=$(env -u LD_LIBRARY_PATH LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=offscreen \

@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>2-2、3-3输入与或非门</source>
-        <translation>2-2, 3-3 input AND-OR-invert gate</translation>
+        <translation>2-2, 3-3 input AND-OR-invert</translation>
     </message>
     <message>
         <source>双上升沿D型触发器</source>
@@ -475,7 +475,7 @@
     </message>
     <message>
         <source>四位十进制同步计数器(异步清除)</source>
-        <translation>Synchronous decade counter (asynchronous clear)</translation>
+        <translation>Decade counter, asynchronous clear</translation>
     </message>
     <message>
         <source>双进位全加器</source>
@@ -483,7 +483,7 @@
     </message>
     <message>
         <source>四位十进制同步加/减计数器</source>
-        <translation>Synchronous up/down decade counter</translation>
+        <translation>Up/down decade counter</translation>
     </message>
     <message>
         <source>四位双向移位寄存器</source>
@@ -503,11 +503,11 @@
     </message>
     <message>
         <source>七段译码驱动器</source>
-        <translation>7-segment latch, decoder and driver</translation>
+        <translation>7-segment latch/decoder/driver</translation>
     </message>
     <message>
         <source>双BCD同步加计数器</source>
-        <translation>Dual synchronous BCD up counter</translation>
+        <translation>Dual BCD up counter</translation>
     </message>
     <message>
         <source>七段数码显示器</source>
@@ -607,11 +607,11 @@
     </message>
     <message>
         <source>连接点包括：下方电源、拨动开关、脉冲按钮，上方的指示灯和</source>
-        <translation>The connection points are the power, toggle switch and pulse button terminals below, the LEDs above and</translation>
+        <translation>The connection points are the power, toggle switch and pulse button terminals below, the LEDs above</translation>
     </message>
     <message>
         <source>右侧的数码管；</source>
-        <translation>the display at the right;</translation>
+        <translation>and the display at the right;</translation>
     </message>
     <message>
         <source>5.打开电源开关，单击有关拨动开关，即可查看LED或数码管指示变化。</source>

@@ -65,6 +65,19 @@ protected:
     }
 };
 
+// A label's font at its design size, or smaller, down to two thirds of it,
+// where a longer text (an English description) would not fit its box; what
+// still does not fit is shown whole by the tooltip.
+void fit_font(QLabel* label, const view_scale& s, double design_twips) {
+    QFont font = art::control_font(s, design_twips);
+    for (double size = design_twips; size >= design_twips * 2 / 3; size -= 10) {
+        font = art::control_font(s, size);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width()) break;
+    }
+    label->setFont(font);
+    label->setToolTip(QFontMetrics(font).horizontalAdvance(label->text()) > label->width() ? label->text() : QString());
+}
+
 }  // namespace
 
 chip_box::chip_box(QWidget* canvas, QWidget* board, const QString& program_folder)
@@ -138,7 +151,7 @@ void chip_box::lay_out() {
     title_->setGeometry(twips_rect(s, 0, 0, 3375, 375));
     closebox_->setGeometry(twips_rect(s, 0, 0, 375, 375));
     title_label_->setGeometry(twips_rect(s, 480, 0, 960, 375));
-    title_label_->setFont(art::control_font(s, 250));
+    fit_font(title_label_, s, 250);
     cb_ic_->setGeometry(twips_rect(s, 1440, 30, 1455, 315));
     cb_ic_->setFont(art::control_font(s, 170));
     scroll_->setGeometry(twips_rect(s, kScrollLeft, kScrollTop, kScrollWidth, kScrollHeight));
@@ -164,7 +177,7 @@ void chip_box::place_entry(int i) {
     const view_scale& s = scale_of(this);
     const double y = entry_tops_[i];
     names_[i]->setGeometry(twips_rect(s, kNameLeft, y, kNameWidth, kNameHeight));
-    names_[i]->setFont(art::control_font(s, 180));
+    fit_font(names_[i], s, 180);
     models_[i]->setGeometry(twips_rect(s, kModelLeft, y + kModelTopOffset, kModelWidth, kModelHeight));
     models_[i]->setFont(art::control_font(s, 170, true));
     const QSizeF size = entry_picture_sizes_[i];

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontMetrics>
+#include <algorithm>
 
 #include "art_style.h"
 #include "board_canvas.h"
@@ -70,12 +72,21 @@ void file_menu::lay_out() {
     const view_scale& s = scale_of(this);
     const QFont caption_font = art::control_font(s, 190);
     const QFont shortcut_font = art::control_font(s, 170);
+    // The captions' column is as wide as its longest caption needs (English
+    // ones are longer than the Chinese), and the shortcuts move right with it.
+    const QFontMetrics caption_metrics(caption_font);
+    double item_width = kItemWidth;
+    for (const QLabel* caption : items_)
+        item_width = std::max(item_width, twips_of(s, caption_metrics.horizontalAdvance(caption->text()) + 2));
+    for (const QLabel* caption : added_)
+        item_width = std::max(item_width, twips_of(s, caption_metrics.horizontalAdvance(caption->text()) + 2));
+    const double shortcut_left = kShortcutLeft + (item_width - kItemWidth);
     double top = kFirstTop;
     auto place = [&](QLabel* caption, QLabel* shortcut) {
-        caption->setGeometry(twips_rect(s, kItemLeft, top, kItemWidth, kItemHeight));
+        caption->setGeometry(twips_rect(s, kItemLeft, top, item_width, kItemHeight));
         caption->setFont(caption_font);
         if (shortcut != nullptr) {
-            shortcut->setGeometry(twips_rect(s, kShortcutLeft, top, kShortcutWidth, kItemHeight));
+            shortcut->setGeometry(twips_rect(s, shortcut_left, top, kShortcutWidth, kItemHeight));
             shortcut->setFont(shortcut_font);
         }
         top += kRowStep;
@@ -84,7 +95,7 @@ void file_menu::lay_out() {
     for (QLabel* added : added_) place(added, nullptr);
     top += kGroupGap;
     for (const int k : {kUndoItem, kRedoItem}) place(items_[k], shortcuts_[k]);
-    resize(px(s, kMenuWidth), px(s, top - kRowStep + kItemHeight + kBottomMargin + 40));
+    resize(px(s, kMenuWidth + (item_width - kItemWidth)), px(s, top - kRowStep + kItemHeight + kBottomMargin + 40));
 }
 
 void file_menu::follow(int k) {

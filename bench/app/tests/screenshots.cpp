@@ -8,13 +8,17 @@
 // running, the meter open and the pointer over a point: OUT_FOLDER/NAME.png.
 // Maximised, the circuit is loaded with the load command, so its lab sheet
 // opens beside the board; otherwise the bench loads it alone.
+// The interface speaks the system locale's language, as the program does:
+// LANG=zh_CN.UTF-8 for the Chinese pictures, LANG=en_US.UTF-8 for English.
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
 #include <QTest>
 
+#include "data_folder.h"
 #include "file_prompts.h"
+#include "interface_language.h"
 #include "instrument_mouse.h"
 #include "instrument_shots.h"
 #include "main_window.h"
@@ -104,6 +108,7 @@ void photograph_window(const QString& name, const QString& path, bool maximised,
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    install_translations(app, QDir(data_folder()).filePath(QStringLiteral("translations")), QLocale::system());
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
     // labbench_shots OUT_FOLDER instruments: the multimeter and the oscilloscope at work.
