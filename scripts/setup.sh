@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n libgif-dev
+  qt6-tools-dev qt6-l10n-tools dpkg-dev file
   fonts-noto-cjk xvfb xauth
   clang libclang-rt-14-dev
 )
