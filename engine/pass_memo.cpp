@@ -19,12 +19,6 @@ std::int32_t value_part(std::int32_t entry_reading) {
     return static_cast<value_code>(static_cast<std::uint16_t>(entry_reading & 0xFFFF));
 }
 
-bool same_column(const PinArray& a, int chip_a, const PinArray& b, int chip_b) {
-    return std::memcmp(a.data() + static_cast<std::size_t>(chip_a) * kPinRows,
-                       b.data() + static_cast<std::size_t>(chip_b) * kPinRows,
-                       sizeof(value_code) * kPinRows) == 0;
-}
-
 // Calls found(k) for every k below n where a[k] and b[k] differ, looking at
 // blocks of them at a time: between calls of a bench almost nothing differs.
 template <typename Found>
