@@ -9,6 +9,7 @@
 #include <string>
 
 #include "argument_copy.h"
+#include "call_memo.h"
 #include "engine_tables.h"
 #include "names.h"
 #include "pass_choice.h"
@@ -25,6 +26,7 @@ struct engine_state {
     pass_plan plan;
     trace_index traced;
     pass_memo memo;
+    call_memo calls;
     pass_choice choice;
     // While the pass runs, the plan is known to describe the tables and the
     // pass alone writes the trace, so the trace index can be trusted; outside
@@ -240,12 +242,76 @@ void store_chip_zero(const engine_tables& t, PinArray& chip_pin_number, PinArray
     std::copy_n(t.pin_state.data() + 1, kMaxPinNumber, v_chip_pin.data() + 1);
 }
 
+// The tables sized for a call of `chips` chips and `nodes` nodes.
+void size_tables(engine_tables& t, int chips, int nodes) {
+    t.chip_count = static_cast<std::int16_t>(chips);
+    ensure_model_table();
+    const int chip_rows = std::max(chips + 1, 1);
+    const int node_rows = std::max(nodes + 1, 0);
+    t.chip_info.resize(chip_rows);
+    for (PinArray* table : {&t.pin_node, &t.pin_state, &t.pin_mark, &t.pin_value})
+        table->resize(kMaxPinNumber + 1, chip_rows);
+    t.node_in.resize(node_rows);
+    t.node_state.resize(node_rows);
+}
+
+// Everything the pass reads, loaded from the arguments. True when they fit
+// (load_chips).
+bool load_arguments(engine_state& s, int chips, int nodes, const std::vector<std::string>& chip_model,
+                    const PinArray& chip_pin_number, const std::vector<value_code>& v_node_in,
+                    const std::vector<value_code>& v_node, const PinArray& v_chip_pin) {
+    s.tables.pass_mark = 3;
+    reset_trace();
+    load_nodes(s.tables, v_node_in, v_node, nodes);
+    return load_chips(s, chips, chip_model, chip_pin_number, v_chip_pin);
+}
+
+void put_trace(engine_tables& t, const trace_lists& trace) {
+    t.trace_chip = trace.chip;
+    t.trace_pin = trace.pin;
+    t.trace_value = trace.value;
+}
+
+// The last call was answered from the call memory, so the tables still hold
+// an earlier call's; before a call runs they take the trace lists the
+// answered call left (everything else is loaded from the arguments).
+void catch_up_for_a_call(engine_state& s) {
+    if (!s.calls.tables_behind()) return;
+    s.memo.complete(s.tables);
+    s.memo.forget();
+    trace_lists trace;
+    s.calls.trace_left(trace);
+    put_trace(s.tables, trace);
+    s.calls.tables_caught_up();
+}
+
+// The same for whatever reads the tables outside a call: the answered call
+// is passed again in full, from the arguments it started from.
+void catch_up_for_a_reader(engine_state& s) {
+    if (!s.calls.tables_behind()) return;
+    s.memo.complete(s.tables);
+    s.memo.forget();
+    s.calls.tables_caught_up();
+    std::vector<value_code> v_node_in, v_node;
+    PinArray v_chip_pin;
+    trace_lists trace;
+    s.calls.last_call_start(v_node_in, v_node, v_chip_pin, trace);
+    put_trace(s.tables, trace);
+    const int chips = s.calls.chips();
+    const int nodes = s.calls.nodes();
+    size_tables(s.tables, chips, nodes);
+    load_arguments(s, chips, nodes, s.calls.chip_model(), s.calls.chip_pin_number(), v_node_in, v_node, v_chip_pin);
+    run_pass(s);
+}
+
 // Anything but sim reading or writing the tables sees them as the plain pass
 // leaves them, and the next call passes everything again.
 void leave_memo(engine_state& s) {
     if (detail::current_tables != &s.tables || s.in_pass) return;
+    catch_up_for_a_reader(s);
     s.memo.complete(s.tables);
     s.memo.forget();
+    s.calls.forget_position();
 }
 
 }  // namespace
@@ -351,6 +417,22 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
         ~call_timing() { choice.call_done(); }
     } timing{s.choice};
     const bool memo = s.choice.memo();
+    const call_memo::arguments arguments{chips, nodes, chip_model, chip_pin_number, v_node_in, v_node, v_chip_pin};
+    if (memo && !new_circuit && s.calls.answer(arguments)) {
+        store_chip_zero(t, chip_pin_number, v_chip_pin);
+        return 0;
+    }
+    // A call that runs: the call memory learns where it led, unless it fails.
+    struct learning {
+        call_memo& calls;
+        bool learnt = false;
+        ~learning() {
+            if (!learnt) calls.forget_position();
+        }
+    } learning{s.calls};
+    if (!memo || new_circuit) s.calls.forget_position();
+    catch_up_for_a_call(s);
+
     const bool continuing =
         memo && s.memo.continues(t, chips, nodes, chip_model, chip_pin_number, v_node_in, v_node, v_chip_pin);
     if (!continuing) {
@@ -371,18 +453,11 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
         s.memo.write_back(t, v_node, v_chip_pin);
         store_chip_zero(t, chip_pin_number, v_chip_pin);
         s.memo.end_call(t);
+        s.calls.learn(arguments, s.memo.carried_trace());
+        learning.learnt = true;
         return 0;
     }
-    t.chip_count = chip_number;
-    ensure_model_table();
-
-    const int chip_rows = std::max(chips + 1, 1);
-    const int node_rows = std::max(nodes + 1, 0);
-    t.chip_info.resize(chip_rows);
-    for (PinArray* table : {&t.pin_node, &t.pin_state, &t.pin_mark, &t.pin_value})
-        table->resize(kMaxPinNumber + 1, chip_rows);
-    t.node_in.resize(node_rows);
-    t.node_state.resize(node_rows);
+    size_tables(t, chips, nodes);
     if (chips < 1) return 0;
 
     if (new_circuit) {
@@ -390,15 +465,14 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
         forget_pin_states(v_chip_pin, chips);
     }
 
-    t.pass_mark = 3;
-    reset_trace();
-    load_nodes(t, v_node_in, v_node, nodes);
-
-    if (load_chips(s, chips, chip_model, chip_pin_number, v_chip_pin) && chips <= pass_memo::kMostChips && memo) {
+    if (load_arguments(s, chips, nodes, chip_model, chip_pin_number, v_node_in, v_node, v_chip_pin) &&
+        chips <= pass_memo::kMostChips && memo) {
         s.memo.begin_full_call(t, s.plan, chip_model);
         run_units(s);
         store_results(t, chips, nodes, chip_pin_number, v_node, v_chip_pin);
         s.memo.end_call(t);
+        s.calls.learn(arguments, s.memo.carried_trace());
+        learning.learnt = true;
         return 0;
     }
 
@@ -410,20 +484,39 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
 
 void shuzhi::VcalIcAll() {
     engine_state& s = state();
+    catch_up_for_a_reader(s);
     s.memo.complete(s.tables);
     s.memo.forget();
+    s.calls.forget_position();
     if (!s.plan.describes(s.tables)) rebuild_plan(s);
     run_pass(s);
 }
 
 void complete_tables() {
     engine_state& s = state();
-    if (detail::current_tables == &s.tables) s.memo.complete(s.tables);
+    if (detail::current_tables != &s.tables) return;
+    catch_up_for_a_reader(s);
+    s.memo.complete(s.tables);
+}
+
+void set_pass_way(pass_way way) {
+    state().choice.force(way == pass_way::memory ? 1 : way == pass_way::plain ? -1 : 0);
+}
+
+void set_call_memory(bool on) {
+    engine_state& s = state();
+    if (detail::current_tables == &s.tables) catch_up_for_a_reader(s);
+    s.calls.set_enabled(on);
 }
 
 void leave_pass_memory() { leave_memo(state()); }
 
-pass_statistics statistics() { return state().memo.statistics(); }
+pass_statistics statistics() {
+    const engine_state& s = state();
+    pass_statistics figures = s.memo.statistics();
+    figures.calls_answered = s.calls.answered();
+    return figures;
+}
 
 double shuzhi::name() const { return g_name; }
 

@@ -44,6 +44,12 @@ struct write_recorder {
     std::vector<std::int16_t> chips;
 };
 
+// The three trace lists (trace_chip, trace_pin, trace_value) as a table holds them.
+struct trace_lists {
+    std::vector<std::int16_t> chip, pin;
+    std::vector<value_code> value;
+};
+
 enum class pin_table : std::int32_t { state = 0, mark = 1, value = 2 };
 
 struct engine_tables {
@@ -102,11 +108,6 @@ inline engine_tables& tables() {
     return t != nullptr ? *t : detail::first_tables();
 }
 
-// logic_level, inline: the models take the level of almost every input they read.
-constexpr value_code level_of_code(value_code code) {
-    return code == kLow || code == kFallingEdge || code == kGround || code == kUnpowered ? kLow
-                                                                                        : kHigh;
-}
 
 // Checked access to a (pin, chip) table, as PinArray's own, but inline.
 inline value_code& cell(PinArray& table, int pin, int chip) {
@@ -204,8 +205,18 @@ struct pass_statistics {
     long long units_run = 0;        // chips whose share of the pass ran
     long long units_replayed = 0;   // chips whose share was written again instead
     long long units_reused = 0;     // chips whose share was taken from an earlier run
+    long long calls_answered = 0;   // calls answered whole from the call memory (call_memo.h)
 };
 pass_statistics statistics();
+
+// Whether whole calls may be answered from the calls remembered (on unless
+// turned off); tests turn it off to look at the pass memory alone.
+void set_call_memory(bool on);
+
+// Whether calls use the pass memory: chosen by what each way costs (the
+// default), or fixed, for tests that look at one way.
+enum class pass_way { by_cost, memory, plain };
+void set_pass_way(pass_way way);
 
 // Builds the catalogue (model_table rows 0..30, model_last 30).
 void init_model_table();

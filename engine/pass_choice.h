@@ -7,6 +7,7 @@
 // against a short stretch of the other, and the cheaper one is kept.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 
 namespace lgsim {
@@ -14,28 +15,39 @@ namespace lgsim {
 class pass_choice {
 public:
     // Whether this call should use (or start) the pass memory.
-    bool memo() const { return trying_ ? !memo_ : memo_; }
+    bool memo() const {
+        if (forced_ != 0) return forced_ > 0;
+        return trying_ ? !memo_ : memo_;
+    }
+    // Tests fix the way: 1 the memory, -1 the plain pass, 0 by cost.
+    void force(int way) { forced_ = way; }
 
     // After every call.
     void call_done() {
         ++calls_;
-        if (calls_ == kStretch - kTimed) start_ = clock::now();
-        if (calls_ == kStretch) {
+        if (calls_ == stretch_ - kTimed) start_ = clock::now();
+        if (calls_ == stretch_) {
             cost_[memo_ ? 1 : 0] = elapsed_per_call();
             trying_ = true;
-        } else if (calls_ == kStretch + kSettle) {
+        } else if (calls_ == stretch_ + kSettle) {
             start_ = clock::now();
-        } else if (calls_ == kStretch + kSettle + kTimed) {
+        } else if (calls_ == stretch_ + kSettle + kTimed) {
             cost_[memo_ ? 0 : 1] = elapsed_per_call();
             trying_ = false;
             memo_ = cost_[1] <= cost_[0];
             calls_ = 0;
+            // Where one way is far cheaper, the other is tried less often:
+            // each trial of it costs as much as many calls of the cheap one.
+            const bool clear_winner = std::max(cost_[0], cost_[1]) > kClearly * std::min(cost_[0], cost_[1]);
+            stretch_ = clear_winner ? kLongStretch : kStretch;
         }
     }
 
 private:
     using clock = std::chrono::steady_clock;
     static constexpr int kStretch = 4096;  // calls between two trials
+    static constexpr int kLongStretch = 16 * kStretch;
+    static constexpr double kClearly = 8.0;
     static constexpr int kTimed = 64;      // calls timed of each
     static constexpr int kSettle = 4;      // calls of the other one before timing it
 
@@ -43,6 +55,8 @@ private:
         return std::chrono::duration<double>(clock::now() - start_).count() / kTimed;
     }
 
+    int stretch_ = kStretch;
+    int forced_ = 0;
     bool memo_ = true;
     bool trying_ = false;
     int calls_ = 0;

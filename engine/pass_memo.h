@@ -31,6 +31,8 @@ namespace lgsim {
 
 class pass_memo {
 public:
+    using trace_record = trace_lists;
+
     // Circuits above this many chips are passed without the memo: its cell
     // tables grow with the pins, and so little repeats in them.
     static constexpr int kMostChips = 4000;
@@ -39,6 +41,8 @@ public:
     const pass_statistics& statistics() const { return statistics_; }
     // The tables no longer follow the memo: the next call passes everything.
     void forget() { ready_ = false; }
+    // The trace lists the latest call leaves once the tables are completed.
+    const trace_record& carried_trace() const { return carried_trace_; }
 
     // True when the arguments describe the circuit of the previous call, so
     // that only its changes need looking at.
@@ -78,10 +82,6 @@ private:
         std::int32_t cell;
         std::int32_t before;  // readings (entry_reading, mark_reading, or the code)
         std::int32_t after;
-    };
-    struct trace_record {
-        std::vector<std::int16_t> chip, pin;
-        std::vector<value_code> value;
     };
     struct unit_record {
         std::vector<effect> effects;  // cells the unit changed

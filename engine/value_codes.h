@@ -29,4 +29,11 @@ constexpr bool is_external_drive(value_code code) {
            code == kSupply || code == kGround;
 }
 
+// logic_level, inline: the models take the level of almost every input they
+// read, and the bench of every indicator it shows.
+constexpr value_code level_of_code(value_code code) {
+    return code == kLow || code == kFallingEdge || code == kGround || code == kUnpowered ? kLow
+                                                                                        : kHigh;
+}
+
 }  // namespace lgsim

@@ -1,5 +1,8 @@
 // The netlist driver: node numbers for wires and chip pins, the board's codes
 // onto the nodes, and the engine call with the readings it leaves.
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <exception>
 #include <map>
 #include <utility>
@@ -164,11 +167,24 @@ void bench_model::update_pin_readings() {
         readings_follow_nodes_ = true;
         return;
     }
+    // Four node values at a time: most are as they were.
     const board_links& l = links();
-    for (std::size_t n = 0; n < v_node_.size(); ++n) {
-        if (v_node_[n] == synced_nodes_[n]) continue;
-        synced_nodes_[n] = v_node_[n];
-        for (int k = l.first[n]; k < l.first[n + 1]; ++k) readings[l.pins[static_cast<std::size_t>(k)]] = v_node_[n];
+    const std::size_t count = v_node_.size();
+    const lgsim::value_code* now = v_node_.data();
+    lgsim::value_code* synced = synced_nodes_.data();
+    for (std::size_t first = 0; first < count; first += 4) {
+        const std::size_t end = std::min(first + 4, count);
+        if (end - first == 4) {
+            std::uint64_t a, b;
+            std::memcpy(&a, now + first, sizeof a);
+            std::memcpy(&b, synced + first, sizeof b);
+            if (a == b) continue;
+        }
+        for (std::size_t n = first; n < end; ++n) {
+            if (now[n] == synced[n]) continue;
+            synced[n] = now[n];
+            for (int k = l.first[n]; k < l.first[n + 1]; ++k) readings[l.pins[static_cast<std::size_t>(k)]] = now[n];
+        }
     }
 }
 

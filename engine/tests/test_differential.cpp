@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <sstream>
 
 #include "literal_engine.h"
@@ -89,6 +90,20 @@ std::string standalone_pass_difference() {
     const std::string d = outcome_difference(f, l);
     return d.empty() ? d : "VcalIcAll alone: " + d;
 }
+
+// Fixes for one test whether calls use the pass memory and the call memory.
+struct scoped_ways {
+    scoped_ways(pass_way way, bool call_memory) {
+        set_pass_way(way);
+        set_call_memory(call_memory);
+    }
+    ~scoped_ways() {
+        set_pass_way(pass_way::by_cost);
+        set_call_memory(true);
+    }
+    scoped_ways(const scoped_ways&) = delete;
+    scoped_ways& operator=(const scoped_ways&) = delete;
+};
 
 std::string report(std::uint32_t seed, int call, const std::string& difference,
                    const sim_arguments& before) {
@@ -194,6 +209,8 @@ TEST(Differential, ManyMoreRandomCircuitsAgree) { expect_agreement_on_seeds(1000
 // Circuits whose inputs change in only some calls: most calls pass only the
 // chips the changes reach, and must still come out as the whole pass does.
 TEST(Differential, QuietCircuitsAgreeWhenOnlyWhatChangedIsPassed) {
+    // The pass memory alone: whole calls answered would leave it little to do.
+    const scoped_ways ways(pass_way::memory, false);
     const pass_statistics before = statistics();
     for (std::uint32_t seed = 500001; seed < 500001 + 700; ++seed) {
         const std::string failure = compare_on_circuit(seed, 40, true, 1000);
@@ -209,6 +226,90 @@ TEST(Differential, QuietCircuitsAgreeWhenOnlyWhatChangedIsPassed) {
     EXPECT_GT(replayed * 3, run) << replayed << " chips replayed, " << run << " passed";
     EXPECT_GT((after.units_reused - before.units_reused) * 20, run)
         << "chips going round their states take earlier runs";
+}
+
+namespace {
+
+// Calls answered from the call memory leave the tables behind until
+// something reads them: here the arguments are compared after every call and
+// the tables only now and then, so that calls also run right after answered
+// ones without the tables having been read in between.
+// `meddle`, when given, changes both callers' arguments before a call, as
+// no bench edit does.
+using meddling = std::function<void(int call, sim_arguments&)>;
+
+std::string compare_results_on_circuit(std::uint32_t seed, int calls, int tables_every, const meddling& meddle = {}) {
+    random_circuit circuit(seed, true);
+    sim_arguments fast = circuit.start();
+    sim_arguments literal = circuit.start();
+    const auto caught = [](const std::function<std::int16_t()>& call) {
+        try {
+            return std::optional<std::int16_t>(call());
+        } catch (const SubscriptError&) {
+            return std::optional<std::int16_t>();
+        }
+    };
+    for (int call = 1; call <= calls; ++call) {
+        if (meddle) {
+            meddle(call, fast);
+            meddle(call, literal);
+        }
+        const sim_arguments before = fast;
+        const std::optional<std::int16_t> f = caught([&] {
+            shuzhi engine;
+            return engine.sim(fast.chip_number(), fast.max_node_number(), fast.models, fast.pins, fast.node_in,
+                              fast.node, fast.chip_pin_state, fast.new_circuit);
+        });
+        const std::optional<std::int16_t> l = caught([&] {
+            return literal_sim(literal.chip_number(), literal.max_node_number(), literal.models, literal.pins,
+                               literal.node_in, literal.node, literal.chip_pin_state, literal.new_circuit);
+        });
+        std::string d = f != l ? "one pass failed where the other did not" : first_difference(fast, literal);
+        if (d.empty() && call % tables_every == 0)
+            d = first_difference(snapshot_tables(), snapshot_of(literal_tables()));
+        if (!d.empty()) return report(seed, call, d, before);
+        const std::vector<edit> edits = circuit.next_call();
+        apply_edits(edits, fast);
+        apply_edits(edits, literal);
+    }
+    return {};
+}
+
+}  // namespace
+
+// Circuits going round the same states: calls are answered whole from the
+// calls remembered, and give what the whole pass gives, also in the tables.
+TEST(Differential, CallsAnsweredFromMemoryAgree) {
+    const scoped_ways ways(pass_way::memory, true);
+    const pass_statistics before = statistics();
+    long long calls = 0;
+    for (std::uint32_t seed = 700001; seed < 700001 + 300; ++seed) {
+        const int every = 1 + static_cast<int>(seed % 13);
+        const std::string failure = compare_results_on_circuit(seed, 120, every);
+        calls += 120;
+        ASSERT_TRUE(failure.empty()) << failure;
+    }
+    const pass_statistics after = statistics();
+    EXPECT_GT((after.calls_answered - before.calls_answered) * 10, calls)
+        << after.calls_answered - before.calls_answered << " of " << calls << " calls answered";
+}
+
+// A caller that writes the chips' pin-state memory itself (a flip-flop
+// forgetting its state) starts a call from a state never met: the call runs.
+TEST(Differential, PinStatesWrittenByTheCallerAreNotAnsweredFromMemory) {
+    const scoped_ways ways(pass_way::memory, true);
+    const pass_statistics before = statistics();
+    for (std::uint32_t seed = 800001; seed < 800001 + 80; ++seed) {
+        const auto forget_a_state = [seed](int call, sim_arguments& a) {
+            if (call < 60 || call % 9 != 0) return;
+            const int chip = 1 + static_cast<int>((seed + static_cast<unsigned>(call)) % static_cast<unsigned>(a.chip_number()));
+            const int pin = 1 + call % 16;
+            a.chip_pin_state(pin, chip) = a.chip_pin_state(pin, chip) == kNoDrive ? kLow : kNoDrive;
+        };
+        const std::string failure = compare_results_on_circuit(seed, 150, 5, forget_a_state);
+        ASSERT_TRUE(failure.empty()) << failure;
+    }
+    EXPECT_GT(statistics().calls_answered, before.calls_answered);
 }
 
 TEST(Differential, OutOfBoundsArgumentsFailAlike) {
