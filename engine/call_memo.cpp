@@ -25,6 +25,9 @@ constexpr long long kRestPerTrial = 4;
 // What the memory may hold before it starts afresh.
 constexpr std::size_t kMostContentCells = std::size_t{4} << 20;
 constexpr std::size_t kMostStepCells = std::size_t{1} << 20;
+// Circuits whose states are larger than this are not remembered: copying and
+// comparing a state would cost a good part of what the call does.
+constexpr std::size_t kLargestState = std::size_t{1} << 16;
 
 std::uint64_t hash_of(const value_code* cells, std::size_t n) {
     std::uint64_t hash = 1469598103934665603ull;
@@ -141,6 +144,10 @@ bool call_memo::answer(const arguments& a) {
         forget_position();
         return false;
     }
+    if (2 * static_cast<std::size_t>(a.nodes + 1) + static_cast<std::size_t>(a.chips) * kPinRows > kLargestState) {
+        forget_position();
+        return false;
+    }
     if (!same_circuit(a)) {
         // Another circuit: a trial of its own (once the tables have caught up
         // with the last answered call, whose states are needed until then).
@@ -219,6 +226,10 @@ std::int32_t call_memo::state_of(const std::vector<value_code>& content) {
 
 void call_memo::learn(const arguments& a, const trace_lists& trace_after) {
     if (!enabled_ || resting_) return;
+    if (2 * static_cast<std::size_t>(a.nodes + 1) + static_cast<std::size_t>(a.chips) * kPinRows > kLargestState) {
+        forget_position();
+        return;
+    }
     // Lengths are kept among the cells; lists too long for them are not learnt.
     constexpr std::size_t kLongestTrace = 30000;
     if (trace_after.chip.size() > kLongestTrace || trace_after.pin.size() > kLongestTrace ||

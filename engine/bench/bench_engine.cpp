@@ -62,6 +62,11 @@ void run_calls(benchmark::State& state, const named_circuit& circuit, sim_functi
     // How many chips the library's pass ran again per call.
     state.counters["chips_run"] = benchmark::Counter(static_cast<double>(after.units_run - before.units_run),
                                                      benchmark::Counter::kAvgIterations);
+    // And how many it took from earlier runs, and how many calls it answered whole.
+    state.counters["chips_reused"] = benchmark::Counter(static_cast<double>(after.units_reused - before.units_reused),
+                                                        benchmark::Counter::kAvgIterations);
+    state.counters["answered"] = benchmark::Counter(static_cast<double>(after.calls_answered - before.calls_answered),
+                                                    benchmark::Counter::kAvgIterations);
 }
 
 // Keeps the median (or the only) time per call of every run, in
