@@ -38,8 +38,8 @@ public:
             calls_ = 0;
             // Where one way is far cheaper, the other is tried less often:
             // each trial of it costs as much as many calls of the cheap one.
-            const bool clear_winner = std::max(cost_[0], cost_[1]) > kClearly * std::min(cost_[0], cost_[1]);
-            stretch_ = clear_winner ? kLongStretch : kStretch;
+            const double ratio = std::max(cost_[0], cost_[1]) / std::max(std::min(cost_[0], cost_[1]), 1e-12);
+            stretch_ = ratio > kFar ? kLongestStretch : ratio > kClearly ? kLongStretch : kStretch;
         }
     }
 
@@ -47,7 +47,9 @@ private:
     using clock = std::chrono::steady_clock;
     static constexpr int kStretch = 4096;  // calls between two trials
     static constexpr int kLongStretch = 16 * kStretch;
+    static constexpr int kLongestStretch = 256 * kStretch;
     static constexpr double kClearly = 8.0;
+    static constexpr double kFar = 32.0;
     static constexpr int kTimed = 64;      // calls timed of each
     static constexpr int kSettle = 4;      // calls of the other one before timing it
 
