@@ -4,6 +4,11 @@
 // pins of every chip whenever it needs a node's driver or its rival outputs;
 // sim keeps the plan for as long as the chips, their pin counts and their
 // nodes stay the same, which on the bench is from one wiring change to the next.
+//
+// A call met before in the same state is answered whole from the calls
+// remembered (call_memo.h); a call that runs passes only what can come out
+// differently from the previous one (pass_memo.h); pass_choice.h decides,
+// from what each costs, whether to use those at all.
 #include <algorithm>
 #include <cmath>
 #include <string>

@@ -1,6 +1,7 @@
 // Chooses, from what they cost on this circuit, between passing everything
 // plainly at every call and the pass that runs only what changed
-// (pass_memo.h). The second wins where most chips stand still or go round
+// (pass_memo.h), with whole calls answered from the calls remembered
+// (call_memo.h). The second wins where most chips stand still or go round
 // the same states; where nearly everything changes at every call, its
 // bookkeeping costs more than it saves. Both give the same results, so the
 // choice is only a matter of time: the one in use is timed now and then
