@@ -103,7 +103,7 @@ private:
         std::vector<std::int32_t> key;
         unit_record record;
     };
-    static constexpr int kRunsPerUnit = 32;
+    static constexpr int kRunsPerUnit = 128;
     static constexpr int kMostKeptRuns = 16384;
 
     // Takes a run of the unit (just made, or reused) as what the unit did in

@@ -5,12 +5,14 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "bench_circuits.h"
+#include "engine_tables.h"
 #include "literal_engine.h"
 
 using namespace lgsim;
@@ -103,6 +105,12 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // LGSIM_PASS_WAY=memory or plain fixes the way the library's pass goes,
+    // to look at one of them; by default it chooses by cost, as it does for users.
+    if (const char* way = std::getenv("LGSIM_PASS_WAY")) {
+        const std::string w = way;
+        set_pass_way(w == "memory" ? pass_way::memory : w == "plain" ? pass_way::plain : pass_way::by_cost);
+    }
     // Five repetitions unless told otherwise, so that the table can give medians.
     std::vector<char*> args{argv[0]};
     std::string repetitions = "--benchmark_repetitions=5";
