@@ -28,7 +28,7 @@ dpkg-deb -x "$deb" "$work/root"
 usr=$work/root/usr
 for file in bin/labbench bin/cirtool \
   lib/labbench/liblgsim.so lib/labbench/libdmeterx.so lib/labbench/libdscopex.so \
-  share/labbench/ICshape/74LS160.gif share/labbench/ICbmp/74LS160.bmp \
+  share/labbench/ICshape/74LS160.gif share/labbench/ICbmp/74LS160.bmp share/labbench/ICbmp/en/74LS160.bmp \
   share/labbench/circuit/decade_counter.cir share/labbench/circuit/decade_counter.lab \
   share/labbench/translations/labbench_en.qm \
   share/applications/labbench.desktop share/mime/packages/labbench.xml \

@@ -809,6 +809,717 @@
     </message>
 </context>
 <context>
+    <name>pinout</name>
+    <message>
+        <source>四个独立的2输入与非门</source>
+        <translation>Quad 2-input NAND gate</translation>
+    </message>
+    <message>
+        <source>Y = /(A·B)：输入全为1时输出0，否则输出1</source>
+        <translation>Y = /(A·B): output 0 when all inputs are 1, else 1</translation>
+    </message>
+    <message>
+        <source>四个独立的2输入或非门</source>
+        <translation>Quad 2-input NOR gate</translation>
+    </message>
+    <message>
+        <source>Y = /(A+B)：输入有1时输出0，全为0时输出1</source>
+        <translation>Y = /(A+B): output 0 when any input is 1, 1 when all are 0</translation>
+    </message>
+    <message>
+        <source>六个独立的反相器</source>
+        <translation>Hex inverter</translation>
+    </message>
+    <message>
+        <source>Y = /A：输入为1时输出0，输入为0时输出1</source>
+        <translation>Y = /A: output 0 when input is 1, 1 when input is 0</translation>
+    </message>
+    <message>
+        <source>四个独立的2输入与门</source>
+        <translation>Quad 2-input AND gate</translation>
+    </message>
+    <message>
+        <source>Y = A·B：输入全为1时输出1，否则输出0</source>
+        <translation>Y = A·B: output 1 when all inputs are 1, else 0</translation>
+    </message>
+    <message>
+        <source>四个独立的2输入与门，集电极开路（OC）输出</source>
+        <translation>Quad 2-input AND gate, open-collector (OC) outputs</translation>
+    </message>
+    <message>
+        <source>在本实验台上 OC 输出不需外接上拉电阻</source>
+        <translation>On this bench OC outputs need no external pull-up resistor</translation>
+    </message>
+    <message>
+        <source>三个独立的3输入与门</source>
+        <translation>Triple 3-input AND gate</translation>
+    </message>
+    <message>
+        <source>Y = A·B·C：输入全为1时输出1，否则输出0</source>
+        <translation>Y = A·B·C: output 1 when all inputs are 1, else 0</translation>
+    </message>
+    <message>
+        <source>两个独立的4输入与非门</source>
+        <translation>Dual 4-input NAND gate</translation>
+    </message>
+    <message>
+        <source>Y = /(A·B·C·D)：输入全为1时输出0，否则输出1</source>
+        <translation>Y = /(A·B·C·D): output 0 when all inputs are 1, else 1</translation>
+    </message>
+    <message>
+        <source>NC：空脚</source>
+        <translation>NC: no connection</translation>
+    </message>
+    <message>
+        <source>三个独立的3输入或非门</source>
+        <translation>Triple 3-input NOR gate</translation>
+    </message>
+    <message>
+        <source>Y = /(A+B+C)：输入有1时输出0，全为0时输出1</source>
+        <translation>Y = /(A+B+C): output 0 when any input is 1, 1 when all are 0</translation>
+    </message>
+    <message>
+        <source>一个8输入与非门</source>
+        <translation>8-input NAND gate</translation>
+    </message>
+    <message>
+        <source>Y = /(A·B·C·D·E·F·G·H)</source>
+        <translation>Y = /(A·B·C·D·E·F·G·H)</translation>
+    </message>
+    <message>
+        <source>输入全为1时输出0，否则输出1</source>
+        <translation>Output 0 when all inputs are 1, else 1</translation>
+    </message>
+    <message>
+        <source>四个独立的2输入或门</source>
+        <translation>Quad 2-input OR gate</translation>
+    </message>
+    <message>
+        <source>Y = A+B：输入有1时输出1，全为0时输出0</source>
+        <translation>Y = A+B: output 1 when any input is 1, 0 when all are 0</translation>
+    </message>
+    <message>
+        <source>两个独立的4输入与非缓冲器</source>
+        <translation>Dual 4-input NAND buffer</translation>
+    </message>
+    <message>
+        <source>两个与或非门</source>
+        <translation>Dual AND-OR-INVERT gate</translation>
+    </message>
+    <message>
+        <source>1Y = /(1A·1B·1C + 1D·1E·1F)</source>
+        <translation>1Y = /(1A·1B·1C + 1D·1E·1F)</translation>
+    </message>
+    <message>
+        <source>2Y = /(2A·2B + 2C·2D)</source>
+        <translation>2Y = /(2A·2B + 2C·2D)</translation>
+    </message>
+    <message>
+        <source>任一与项的输入全为1时输出0，否则输出1</source>
+        <translation>Output 0 when all inputs of any AND term are 1, else 1</translation>
+    </message>
+    <message>
+        <source>四个独立的2输入异或门</source>
+        <translation>Quad 2-input exclusive-OR (XOR) gate</translation>
+    </message>
+    <message>
+        <source>Y = A⊕B：两输入不同时输出1，相同时输出0</source>
+        <translation>Y = A⊕B: output 1 when inputs differ, 0 when equal</translation>
+    </message>
+    <message>
+        <source>七段译码驱动：输入 DCBA（8421码），输出 a～g 为1时该段点亮</source>
+        <translation>BCD-to-7-segment decoder/driver: input DCBA (8421), a~g=1 lights segment</translation>
+    </message>
+    <message>
+        <source>0～9 显示数字（6、9 带尾），10～15 显示 A b C d E F</source>
+        <translation>0~9 show digits (6, 9 with tails), 10~15 show A b C d E F</translation>
+    </message>
+    <message>
+        <source>/LT=0：七段全亮（优先于 /BI）；/BI=0：七段全灭</source>
+        <translation>/LT=0: all segments on (overrides /BI); /BI=0: all segments off</translation>
+    </message>
+    <message>
+        <source>/RBI（5脚）不起作用</source>
+        <translation>/RBI (pin 5) has no effect</translation>
+    </message>
+    <message>
+        <source>七段译码锁存驱动：输入 DCBA（8421码），输出 a～g 为1时该段点亮</source>
+        <translation>7-segment latch/decoder/driver: input DCBA (8421), a~g=1 lights segment</translation>
+    </message>
+    <message>
+        <source>0～9 显示数字（6、9 不带尾），10～15 不显示</source>
+        <translation>0~9 show digits (6, 9 without tails), 10~15 blank</translation>
+    </message>
+    <message>
+        <source>/BI=0：七段全灭（优先于 /LT）；/LT=0：七段全亮</source>
+        <translation>/BI=0: all segments off (overrides /LT); /LT=0: all segments on</translation>
+    </message>
+    <message>
+        <source>LE=0：译码当前输入；LE=1（或悬空）：保持锁存的数字</source>
+        <translation>LE=0: decode current input; LE=1 (or open): hold latched digit</translation>
+    </message>
+    <message>
+        <source>四个独立的三态缓冲器</source>
+        <translation>Quad 3-state buffer</translation>
+    </message>
+    <message>
+        <source>/OE=0：Y = A</source>
+        <translation>/OE=0: Y = A</translation>
+    </message>
+    <message>
+        <source>/OE=1（或悬空）：Y 为高阻（断开）</source>
+        <translation>/OE=1 (or open): Y is high-Z (disconnected)</translation>
+    </message>
+    <message>
+        <source>1|×|高阻</source>
+        <translation>1|×|Hi-Z</translation>
+    </message>
+    <message>
+        <source>3线-8线译码器，输出低电平有效</source>
+        <translation>3-to-8 line decoder, active-low outputs</translation>
+    </message>
+    <message>
+        <source>G1=1 且 /G2A=/G2B=0 时：</source>
+        <translation>When G1=1 and /G2A=/G2B=0:</translation>
+    </message>
+    <message>
+        <source>/Yk = 0（k = 4C+2B+A），其余输出为1</source>
+        <translation>/Yk = 0 (k = 4C+2B+A), other outputs 1</translation>
+    </message>
+    <message>
+        <source>否则 8 个输出全为1</source>
+        <translation>Otherwise all 8 outputs are 1</translation>
+    </message>
+    <message>
+        <source>G1|/G2A|/G2B|C B A|输出</source>
+        <translation>G1|/G2A|/G2B|C B A|Outputs</translation>
+    </message>
+    <message>
+        <source>0|×|×|× × ×|全为1</source>
+        <translation>0|×|×|× × ×|all 1</translation>
+    </message>
+    <message>
+        <source>×|1|×|× × ×|全为1</source>
+        <translation>×|1|×|× × ×|all 1</translation>
+    </message>
+    <message>
+        <source>×|×|1|× × ×|全为1</source>
+        <translation>×|×|1|× × ×|all 1</translation>
+    </message>
+    <message>
+        <source>1|0|0|…|…</source>
+        <translation>1|0|0|…|…</translation>
+    </message>
+    <message>
+        <source>8线-3线优先编码器，输入、输出均为低电平有效</source>
+        <translation>8-to-3 line priority encoder, active-low inputs and outputs</translation>
+    </message>
+    <message>
+        <source>/EI=1：输出全为1</source>
+        <translation>/EI=1: all outputs 1</translation>
+    </message>
+    <message>
+        <source>/EI=0：取为0的最高位输入 /Ik，</source>
+        <translation>/EI=0: take the highest-numbered input /Ik that is 0,</translation>
+    </message>
+    <message>
+        <source>/A2 /A1 /A0 = k 的反码，/GS=0，/EO=1</source>
+        <translation>/A2 /A1 /A0 = complement of k, /GS=0, /EO=1</translation>
+    </message>
+    <message>
+        <source>/EI=0 且输入全为1：/GS=1，/EO=0</source>
+        <translation>/EI=0 and all inputs 1: /GS=1, /EO=0</translation>
+    </message>
+    <message>
+        <source>/EI|输入|/A2 /A1 /A0|/GS|/EO</source>
+        <translation>/EI|Inputs|/A2 /A1 /A0|/GS|/EO</translation>
+    </message>
+    <message>
+        <source>1|×|1 1 1|1|1</source>
+        <translation>1|×|1 1 1|1|1</translation>
+    </message>
+    <message>
+        <source>0|全为1|1 1 1|1|0</source>
+        <translation>0|all 1|1 1 1|1|0</translation>
+    </message>
+    <message>
+        <source>0|/I6=0，/I7=1|0 0 1|0|1</source>
+        <translation>0|/I6=0, /I7=1|0 0 1|0|1</translation>
+    </message>
+    <message>
+        <source>0|…|…|0|1</source>
+        <translation>0|…|…|0|1</translation>
+    </message>
+    <message>
+        <source>0|只有 /I0=0|1 1 1|0|1</source>
+        <translation>0|only /I0=0|1 1 1|0|1</translation>
+    </message>
+    <message>
+        <source>8选1数据选择器</source>
+        <translation>8-to-1 data selector/multiplexer</translation>
+    </message>
+    <message>
+        <source>/G=0：Y = Dk（k = 4C+2B+A），W = /Y</source>
+        <translation>/G=0: Y = Dk (k = 4C+2B+A), W = /Y</translation>
+    </message>
+    <message>
+        <source>/G=1（或悬空）：Y=0，W=1</source>
+        <translation>/G=1 (or open): Y=0, W=1</translation>
+    </message>
+    <message>
+        <source>1|× × ×|0|1</source>
+        <translation>1|× × ×|0|1</translation>
+    </message>
+    <message>
+        <source>0|…|…|…</source>
+        <translation>0|…|…|…</translation>
+    </message>
+    <message>
+        <source>双4选1数据选择器，A、B 为两组共用的选择端</source>
+        <translation>Dual 4-to-1 data selector; A, B are shared select inputs</translation>
+    </message>
+    <message>
+        <source>n/G=0：nY = nCk（k = 2B+A）</source>
+        <translation>n/G=0: nY = nCk (k = 2B+A)</translation>
+    </message>
+    <message>
+        <source>n/G=1（或悬空）：nY = 0</source>
+        <translation>n/G=1 (or open): nY = 0</translation>
+    </message>
+    <message>
+        <source>1|×|×|0</source>
+        <translation>1|×|×|0</translation>
+    </message>
+    <message>
+        <source>两个独立的一位全加器</source>
+        <translation>Dual 1-bit full adder</translation>
+    </message>
+    <message>
+        <source>CI 进位输入，S 和，CO 进位输出</source>
+        <translation>CI carry in, S sum, CO carry out</translation>
+    </message>
+    <message>
+        <source>S = A⊕B⊕CI</source>
+        <translation>S = A⊕B⊕CI</translation>
+    </message>
+    <message>
+        <source>CO = A·B + A·CI + B·CI</source>
+        <translation>CO = A·B + A·CI + B·CI</translation>
+    </message>
+    <message>
+        <source>两个独立的上升沿 D 触发器</source>
+        <translation>Dual positive-edge-triggered D flip-flop</translation>
+    </message>
+    <message>
+        <source>/PRE、/CLR 低电平有效：直接置1、清0</source>
+        <translation>/PRE, /CLR active low: direct preset to 1, clear to 0</translation>
+    </message>
+    <message>
+        <source>两者同时为0时清0优先</source>
+        <translation>If both are 0, clear takes priority</translation>
+    </message>
+    <message>
+        <source>CLK 上升沿时 Q 取 D 的值（D 须在上升沿之前稳定）</source>
+        <translation>On CLK rising edge Q takes D (D must be stable before the edge)</translation>
+    </message>
+    <message>
+        <source>0|1|×|×|1|0</source>
+        <translation>0|1|×|×|1|0</translation>
+    </message>
+    <message>
+        <source>1|0|×|×|0|1</source>
+        <translation>1|0|×|×|0|1</translation>
+    </message>
+    <message>
+        <source>0|0|×|×|0|1</source>
+        <translation>0|0|×|×|0|1</translation>
+    </message>
+    <message>
+        <source>1|1|↑|1|1|0</source>
+        <translation>1|1|↑|1|1|0</translation>
+    </message>
+    <message>
+        <source>1|1|↑|0|0|1</source>
+        <translation>1|1|↑|0|0|1</translation>
+    </message>
+    <message>
+        <source>1|1|其它|×|不变|不变</source>
+        <translation>1|1|other|×|no change|no change</translation>
+    </message>
+    <message>
+        <source>两个独立的下降沿 J-K 触发器</source>
+        <translation>Dual negative-edge-triggered J-K flip-flop</translation>
+    </message>
+    <message>
+        <source>CLK 下降沿时按 J、K 动作，/Q 总是 Q 的反</source>
+        <translation>On CLK falling edge acts per J, K; /Q is always the inverse of Q</translation>
+    </message>
+    <message>
+        <source>0|1|×|×|×|1</source>
+        <translation>0|1|×|×|×|1</translation>
+    </message>
+    <message>
+        <source>1|0|×|×|×|0</source>
+        <translation>1|0|×|×|×|0</translation>
+    </message>
+    <message>
+        <source>1|1|↓|0|0|不变</source>
+        <translation>1|1|↓|0|0|no change</translation>
+    </message>
+    <message>
+        <source>1|1|↓|0|1|0</source>
+        <translation>1|1|↓|0|1|0</translation>
+    </message>
+    <message>
+        <source>1|1|↓|1|0|1</source>
+        <translation>1|1|↓|1|0|1</translation>
+    </message>
+    <message>
+        <source>1|1|↓|1|1|翻转</source>
+        <translation>1|1|↓|1|1|toggle</translation>
+    </message>
+    <message>
+        <source>1|1|其它|×|×|不变</source>
+        <translation>1|1|other|×|×|no change</translation>
+    </message>
+    <message>
+        <source>SET、RESET 高电平有效，悬空也算有效，不用时接低电平</source>
+        <translation>SET, RESET active high; open counts as active, tie low if unused</translation>
+    </message>
+    <message>
+        <source>1|0|×|×|1|0</source>
+        <translation>1|0|×|×|1|0</translation>
+    </message>
+    <message>
+        <source>0|1|×|×|0|1</source>
+        <translation>0|1|×|×|0|1</translation>
+    </message>
+    <message>
+        <source>1|1|×|×|1|1</source>
+        <translation>1|1|×|×|1|1</translation>
+    </message>
+    <message>
+        <source>0|0|↑|1|1|0</source>
+        <translation>0|0|↑|1|1|0</translation>
+    </message>
+    <message>
+        <source>0|0|↑|0|0|1</source>
+        <translation>0|0|↑|0|0|1</translation>
+    </message>
+    <message>
+        <source>0|0|其它|×|不变|不变</source>
+        <translation>0|0|other|×|no change|no change</translation>
+    </message>
+    <message>
+        <source>两个独立的上升沿 J-K 触发器</source>
+        <translation>Dual positive-edge-triggered J-K flip-flop</translation>
+    </message>
+    <message>
+        <source>CLK 上升沿时按 J、K 动作</source>
+        <translation>On CLK rising edge acts according to J, K</translation>
+    </message>
+    <message>
+        <source>1|0|×|×|×|1|0</source>
+        <translation>1|0|×|×|×|1|0</translation>
+    </message>
+    <message>
+        <source>0|1|×|×|×|0|1</source>
+        <translation>0|1|×|×|×|0|1</translation>
+    </message>
+    <message>
+        <source>1|1|×|×|×|1|1</source>
+        <translation>1|1|×|×|×|1|1</translation>
+    </message>
+    <message>
+        <source>0|0|↑|0|0|不变|不变</source>
+        <translation>0|0|↑|0|0|no change|no change</translation>
+    </message>
+    <message>
+        <source>0|0|↑|0|1|0|1</source>
+        <translation>0|0|↑|0|1|0|1</translation>
+    </message>
+    <message>
+        <source>0|0|↑|1|0|1|0</source>
+        <translation>0|0|↑|1|0|1|0</translation>
+    </message>
+    <message>
+        <source>0|0|↑|1|1|翻转|翻转</source>
+        <translation>0|0|↑|1|1|toggle|toggle</translation>
+    </message>
+    <message>
+        <source>0|0|其它|×|×|不变|不变</source>
+        <translation>0|0|other|×|×|no change|no change</translation>
+    </message>
+    <message>
+        <source>同步十进制计数器，QD QC QB QA 为 8421 码</source>
+        <translation>Synchronous decade counter, QD QC QB QA in 8421 BCD</translation>
+    </message>
+    <message>
+        <source>/CLR=0：立即清零（异步清除）</source>
+        <translation>/CLR=0: clear immediately (asynchronous clear)</translation>
+    </message>
+    <message>
+        <source>/LOAD=0：CLK 上升沿置入 D C B A</source>
+        <translation>/LOAD=0: load D C B A on CLK rising edge</translation>
+    </message>
+    <message>
+        <source>ENP=ENT=1：CLK 上升沿加1，0→9→0</source>
+        <translation>ENP=ENT=1: count up on CLK rising edge, 0→9→0</translation>
+    </message>
+    <message>
+        <source>/CLR|/LOAD|ENP|ENT|CLK|功能</source>
+        <translation>/CLR|/LOAD|ENP|ENT|CLK|Function</translation>
+    </message>
+    <message>
+        <source>0|×|×|×|×|清零</source>
+        <translation>0|×|×|×|×|clear</translation>
+    </message>
+    <message>
+        <source>1|0|×|×|↑|置数</source>
+        <translation>1|0|×|×|↑|load</translation>
+    </message>
+    <message>
+        <source>1|1|1|1|↑|加1计数</source>
+        <translation>1|1|1|1|↑|count up</translation>
+    </message>
+    <message>
+        <source>1|1|0|×|×|保持</source>
+        <translation>1|1|0|×|×|hold</translation>
+    </message>
+    <message>
+        <source>1|1|×|0|×|保持</source>
+        <translation>1|1|×|0|×|hold</translation>
+    </message>
+    <message>
+        <source>同步十进制加/减计数器，QD QC QB QA 为 8421 码</source>
+        <translation>Synchronous decade up/down counter, QD QC QB QA in 8421 BCD</translation>
+    </message>
+    <message>
+        <source>CLR=1：清零；/LOAD=0：立即置入 D C B A</source>
+        <translation>CLR=1: clear; /LOAD=0: load D C B A immediately</translation>
+    </message>
+    <message>
+        <source>DOWN=1 时 UP 上升沿加1；UP=1 时 DOWN 上升沿减1</source>
+        <translation>DOWN=1: UP rising edge counts up; UP=1: DOWN rising edge counts down</translation>
+    </message>
+    <message>
+        <source>/CO：计到9时随 UP 变低</source>
+        <translation>/CO: goes low with UP at count 9</translation>
+    </message>
+    <message>
+        <source>/BO：计到0时随 DOWN 变低</source>
+        <translation>/BO: goes low with DOWN at count 0</translation>
+    </message>
+    <message>
+        <source>CLR|/LOAD|UP|DOWN|功能</source>
+        <translation>CLR|/LOAD|UP|DOWN|Function</translation>
+    </message>
+    <message>
+        <source>1|×|×|×|清零</source>
+        <translation>1|×|×|×|clear</translation>
+    </message>
+    <message>
+        <source>0|0|×|×|置数</source>
+        <translation>0|0|×|×|load</translation>
+    </message>
+    <message>
+        <source>0|1|↑|1|加1计数</source>
+        <translation>0|1|↑|1|count up</translation>
+    </message>
+    <message>
+        <source>0|1|1|↑|减1计数</source>
+        <translation>0|1|1|↑|count down</translation>
+    </message>
+    <message>
+        <source>0|1|1|1|保持</source>
+        <translation>0|1|1|1|hold</translation>
+    </message>
+    <message>
+        <source>两个独立的同步 BCD 加计数器，Q4～Q1 为 8421 码</source>
+        <translation>Dual synchronous BCD up counter, Q4~Q1 in 8421 BCD</translation>
+    </message>
+    <message>
+        <source>RESET=1：清零</source>
+        <translation>RESET=1: clear</translation>
+    </message>
+    <message>
+        <source>ENABLE=1 时 CLOCK 上升沿加1</source>
+        <translation>ENABLE=1: count up on CLOCK rising edge</translation>
+    </message>
+    <message>
+        <source>CLOCK=0 时 ENABLE 下降沿加1</source>
+        <translation>CLOCK=0: count up on ENABLE falling edge</translation>
+    </message>
+    <message>
+        <source>0→9→0</source>
+        <translation>0→9→0</translation>
+    </message>
+    <message>
+        <source>RESET|CLOCK|ENABLE|功能</source>
+        <translation>RESET|CLOCK|ENABLE|Function</translation>
+    </message>
+    <message>
+        <source>1|×|×|清零</source>
+        <translation>1|×|×|clear</translation>
+    </message>
+    <message>
+        <source>0|↑|1|加1计数</source>
+        <translation>0|↑|1|count up</translation>
+    </message>
+    <message>
+        <source>0|0|↓|加1计数</source>
+        <translation>0|0|↓|count up</translation>
+    </message>
+    <message>
+        <source>0|↓|×|保持</source>
+        <translation>0|↓|×|hold</translation>
+    </message>
+    <message>
+        <source>0|×|↑|保持</source>
+        <translation>0|×|↑|hold</translation>
+    </message>
+    <message>
+        <source>四位双向移位寄存器</source>
+        <translation>4-bit bidirectional shift register</translation>
+    </message>
+    <message>
+        <source>/CLR=0：立即清零</source>
+        <translation>/CLR=0: clear immediately</translation>
+    </message>
+    <message>
+        <source>S1 S0 选择工作方式，CLK 上升沿动作</source>
+        <translation>S1 S0 select the mode; acts on CLK rising edge</translation>
+    </message>
+    <message>
+        <source>右移：SR→QA→QB→QC→QD</source>
+        <translation>Shift right: SR→QA→QB→QC→QD</translation>
+    </message>
+    <message>
+        <source>左移：SL→QD→QC→QB→QA</source>
+        <translation>Shift left: SL→QD→QC→QB→QA</translation>
+    </message>
+    <message>
+        <source>/CLR|S1|S0|CLK|功能</source>
+        <translation>/CLR|S1|S0|CLK|Function</translation>
+    </message>
+    <message>
+        <source>0|×|×|×|清零</source>
+        <translation>0|×|×|×|clear</translation>
+    </message>
+    <message>
+        <source>1|1|1|↑|并行置数</source>
+        <translation>1|1|1|↑|parallel load</translation>
+    </message>
+    <message>
+        <source>1|0|1|↑|右移</source>
+        <translation>1|0|1|↑|shift right</translation>
+    </message>
+    <message>
+        <source>1|1|0|↑|左移</source>
+        <translation>1|1|0|↑|shift left</translation>
+    </message>
+    <message>
+        <source>1|0|0|×|保持</source>
+        <translation>1|0|0|×|hold</translation>
+    </message>
+    <message>
+        <source>八D触发器，共用时钟和清零</source>
+        <translation>Octal D flip-flop with common clock and clear</translation>
+    </message>
+    <message>
+        <source>/CLR=0：Q1～Q8 立即清零</source>
+        <translation>/CLR=0: Q1~Q8 cleared immediately</translation>
+    </message>
+    <message>
+        <source>CLK 上升沿时 Qn 取 Dn 的值（D 须在上升沿之前稳定）</source>
+        <translation>On CLK rising edge Qn takes Dn (D must be stable before the edge)</translation>
+    </message>
+    <message>
+        <source>0|×|×|0</source>
+        <translation>0|×|×|0</translation>
+    </message>
+    <message>
+        <source>1|↑|1|1</source>
+        <translation>1|↑|1|1</translation>
+    </message>
+    <message>
+        <source>1|↑|0|0</source>
+        <translation>1|↑|0|0</translation>
+    </message>
+    <message>
+        <source>1|其它|×|不变</source>
+        <translation>1|other|×|no change</translation>
+    </message>
+    <message>
+        <source>共阴极七段数码管，不需电源</source>
+        <translation>Common-cathode seven-segment display, no supply needed</translation>
+    </message>
+    <message>
+        <source>段引脚为高电平（1 或 +5V）、</source>
+        <translation>A segment lights when its pin is high (1 or +5V)</translation>
+    </message>
+    <message>
+        <source>公共端为低电平（0 或地）时该段点亮</source>
+        <translation>and the common pin is low (0 or GND)</translation>
+    </message>
+    <message>
+        <source>5脚是 dp、c、g、b 的公共端</source>
+        <translation>Pin 5 is the common for dp, c, g, b</translation>
+    </message>
+    <message>
+        <source>8脚是 a、f、e、d 的公共端</source>
+        <translation>Pin 8 is the common for a, f, e, d</translation>
+    </message>
+    <message>
+        <source>数码管%1</source>
+        <translation>Digit %1</translation>
+    </message>
+    <message>
+        <source>数码管模块</source>
+        <translation>Display module</translation>
+    </message>
+    <message>
+        <source>左侧一列插孔：两位数码管共用的段 a b c d e f g dp</source>
+        <translation>Left column of sockets: segments a b c d e f g dp shared by both digits</translation>
+    </message>
+    <message>
+        <source>下方两个插孔：COM1、COM2 是数码管1、数码管2的公共端</source>
+        <translation>Bottom two sockets: COM1, COM2 are the commons of digit 1 and digit 2</translation>
+    </message>
+    <message>
+        <source>共阴极：公共端为低电平（0）、段为高电平（1）时该段点亮</source>
+        <translation>Common cathode: segment lights when common is low (0), segment high (1)</translation>
+    </message>
+    <message>
+        <source>两个公共端都为低电平时，两位显示相同的字形</source>
+        <translation>With both commons low, both digits show the same pattern</translation>
+    </message>
+    <message>
+        <source>DCBA 接 +5V 端为1，悬空按0处理</source>
+        <translation>DCBA: the +5V pin counts as 1; an open input counts as 0</translation>
+    </message>
+    <message>
+        <source>计到9且 ENT=1 时 RCO=1</source>
+        <translation>RCO=1 at a count of 9 with ENT=1</translation>
+    </message>
+    <message>
+        <source>/CLR、/LOAD 接地端为0，悬空时不起作用</source>
+        <translation>/CLR, /LOAD: the GND pin counts as 0; left open they do nothing</translation>
+    </message>
+    <message>
+        <source>控制端接 +5V 端为1、接地端为0，悬空时不起作用</source>
+        <translation>Control pins: +5V pin is 1, GND pin is 0; left open they do nothing</translation>
+    </message>
+    <message>
+        <source>RESET、ENABLE 接 +5V 端为1、接地端为0</source>
+        <translation>RESET, ENABLE: the +5V pin counts as 1, the GND pin as 0</translation>
+    </message>
+    <message>
+        <source>S1、S0 接 +5V 端为1、接地端为0，悬空时保持</source>
+        <translation>S1, S0: +5V pin is 1, GND pin is 0; left open: hold</translation>
+    </message>
+</context>
+<context>
     <name>pointer text</name>
     <message>
         <source>面包板第%1组 第%2列</source>

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
@@ -19,6 +20,8 @@ QTranslator* load_translator(QCoreApplication& app, const QString& file) {
     }
     return translator;
 }
+
+interface_language g_current = interface_language::chinese;
 
 }  // namespace
 
@@ -49,6 +52,7 @@ installed_translations install_translations(QCoreApplication& app, const QString
             installed.language = interface_language::chinese;
         }
     }
+    g_current = installed.language;
     if (installed.language == interface_language::chinese) {
         auto* qt = new QTranslator(&app);
         if (qt->load(chinese_dialog_locale(system), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -68,6 +72,18 @@ void remove_translations(installed_translations& installed) {
         delete *translator;
         *translator = nullptr;
     }
+    g_current = interface_language::chinese;
+}
+
+interface_language current_language() { return g_current; }
+
+QString pinout_picture(const QString& program_folder, const QString& name) {
+    const QString file = name + QStringLiteral(".bmp");
+    if (g_current == interface_language::english) {
+        const QString english = program_folder + QStringLiteral("ICbmp/en/") + file;
+        if (QFileInfo::exists(english)) return english;
+    }
+    return program_folder + QStringLiteral("ICbmp/") + file;
 }
 
 }  // namespace bench

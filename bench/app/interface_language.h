@@ -40,4 +40,13 @@ installed_translations install_translations(QCoreApplication& app, const QString
 // Takes installed translations away again (for tests that switch languages).
 void remove_translations(installed_translations& installed);
 
+// The language install_translations put in place: Chinese before it and
+// after remove_translations.
+interface_language current_language();
+
+// The pin-out diagram `name`.bmp in the interface's language: the English
+// ones sit in ICbmp/en/ beside the Chinese ones in ICbmp/, which stand in for
+// any English one missing.
+QString pinout_picture(const QString& program_folder, const QString& name);
+
 }  // namespace bench

@@ -14,6 +14,7 @@
 #include "circuit_file.h"
 #include "data_folder.h"
 #include "form_layout.h"
+#include "interface_language.h"
 #include "part_art.h"
 #include "rate_strip.h"
 #include "twips_geometry.h"
@@ -352,12 +353,12 @@ void main_window::show_pinout(int k) {
     const QString model = QString::fromStdString(c.model).trimmed();
     if (pinout_ == nullptr) pinout_ = new pinout_window(this);
     pinout_->show_diagram(model + QStringLiteral("_") + shown_description(c.description),
-                          program_folder_ + QStringLiteral("ICbmp/") + model.toUpper() + QStringLiteral(".bmp"));
+                          pinout_picture(program_folder_, model.toUpper()));
 }
 
 void main_window::show_module_pinout() {
     if (pinout_ == nullptr) pinout_ = new pinout_window(this);
-    pinout_->show_diagram(tr("数码管模块"), program_folder_ + QStringLiteral("ICbmp/smgmk.bmp"));
+    pinout_->show_diagram(tr("数码管模块"), pinout_picture(program_folder_, QStringLiteral("smgmk")));
 }
 
 void main_window::install_hooks() {

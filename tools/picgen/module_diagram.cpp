@@ -1,5 +1,7 @@
 #include "module_diagram.h"
 
+#include <QCoreApplication>
+
 #include "board_geometry.h"
 #include "diagram_fonts.h"
 #include "diagram_panels.h"
@@ -73,7 +75,7 @@ void paint_module(QPainter& p, QPoint at) {
         const double centre = 9580 + digit * kDigit2Shift;
         const QPointF top = board_to_panel(centre, kModuleBody.top(), at);
         p.drawText(QRectF(top.x() - 60, top.y() - caption_height - 4, 120, caption_height), Qt::AlignCenter,
-                   QStringLiteral("数码管%1").arg(digit + 1));
+                   QCoreApplication::translate("pinout", "数码管%1").arg(digit + 1));
     }
 
     const digit_style style{7, kLitSegmentColour, kSegmentLabelColour, diagram_font(kTableFontSize, true)};
@@ -121,14 +123,14 @@ void paint_module(QPainter& p, QPoint at) {
 }  // namespace
 
 QImage draw_module_diagram() {
-    const panel title = text_panel({QStringLiteral("数码管模块")}, diagram_font(kTitleFontSize, true), kTitleColour);
+    const panel title = text_panel({QCoreApplication::translate("pinout", "数码管模块")}, diagram_font(kTitleFontSize, true), kTitleColour);
     const panel module{QSize(static_cast<int>(kShownArea.width() * kScale), static_cast<int>(kShownArea.height() * kScale)),
                        paint_module};
     const panel notes = text_panel(
-        {QStringLiteral("左侧一列插孔：两位数码管共用的段 a b c d e f g dp"),
-         QStringLiteral("下方两个插孔：COM1、COM2 是数码管1、数码管2的公共端"),
-         QStringLiteral("共阴极：公共端为低电平（0）、段为高电平（1）时该段点亮"),
-         QStringLiteral("两个公共端都为低电平时，两位显示相同的字形")},
+        {QCoreApplication::translate("pinout", "左侧一列插孔：两位数码管共用的段 a b c d e f g dp"),
+         QCoreApplication::translate("pinout", "下方两个插孔：COM1、COM2 是数码管1、数码管2的公共端"),
+         QCoreApplication::translate("pinout", "共阴极：公共端为低电平（0）、段为高电平（1）时该段点亮"),
+         QCoreApplication::translate("pinout", "两个公共端都为低电平时，两位显示相同的字形")},
         diagram_font(kTextFontSize), kTextColour);
 
     const int content_width = std::max({kDiagramMinimumWidth - 2 * kDiagramMargin, title.size.width(),

@@ -6,7 +6,9 @@
 #include "display_figure.h"
 #include "package_drawing.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+#include <string>
 
 namespace picgen {
 
@@ -14,14 +16,20 @@ namespace {
 
 QString text_of(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
+// A text in the language of the translation installed, if any (the sources
+// are Chinese); the tables are null-terminated literals.
+QString translated(const char* context, std::string_view s) {
+    return QCoreApplication::translate(context, std::string(s).c_str());
+}
+
 std::vector<panel> function_panels(const chip_pinout& pinout) {
     std::vector<panel> panels;
     QStringList lines;
-    for (std::string_view line : pinout.function) lines << text_of(line);
+    for (std::string_view line : pinout.function) lines << translated("pinout", line);
     if (!lines.isEmpty()) panels.push_back(text_panel(lines, diagram_font(kTextFontSize), kTextColour));
     if (!pinout.table.empty()) {
         std::vector<QStringList> rows;
-        for (std::string_view row : pinout.table) rows.push_back(text_of(row).split(QLatin1Char('|')));
+        for (std::string_view row : pinout.table) rows.push_back(translated("pinout", row).split(QLatin1Char('|')));
         panels.push_back(table_panel(rows, diagram_font(kTableFontSize), diagram_font(kTableFontSize, true)));
     }
     if (pinout.digit_figure) panels.push_back(display_digit_panel());
@@ -31,7 +39,7 @@ std::vector<panel> function_panels(const chip_pinout& pinout) {
 }  // namespace
 
 QImage draw_pinout_diagram(const lgsim::catalogue_entry& chip, const chip_pinout& pinout) {
-    const panel title = text_panel({text_of(chip.model) + QStringLiteral("   ") + text_of(chip.description)},
+    const panel title = text_panel({text_of(chip.model) + QStringLiteral("   ") + translated("chip description", chip.description)},
                                    diagram_font(kTitleFontSize, true), kTitleColour);
     const panel package = package_panel(chip, pinout);
     const std::vector<panel> functions = function_panels(pinout);

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpression>
@@ -181,6 +182,26 @@ TEST(EnglishInterface, EveryCatalogueDescriptionIsTranslatedAndDataStaysAsItIs) 
         EXPECT_FALSE(shown.isEmpty() || has_chinese(shown)) << row.model;
     }
     EXPECT_EQ(bench::shown_description("我的芯片"), QStringLiteral("我的芯片")) << "a file's own description";
+}
+
+// The pin-out viewer shows the diagrams of the interface's language; a
+// folder without English ones shows the Chinese.
+TEST(EnglishInterface, PinOutDiagramsFollowTheLanguage) {
+    const QString folder = bench::data_folder();
+    for (const QString& name : {QStringLiteral("74LS00"), QStringLiteral("smgmk")}) {
+        {
+            language_scope scope("en_US");
+            const QString english = bench::pinout_picture(folder, name);
+            EXPECT_TRUE(english.endsWith(QStringLiteral("ICbmp/en/") + name + QStringLiteral(".bmp"))) << english.toStdString();
+            EXPECT_FALSE(QImage(english).isNull());
+        }
+        language_scope scope("zh_CN");
+        EXPECT_EQ(bench::pinout_picture(folder, name), folder + QStringLiteral("ICbmp/") + name + QStringLiteral(".bmp"));
+    }
+    QTemporaryDir only_chinese;
+    language_scope scope("en_US");
+    const QString other = only_chinese.path() + QStringLiteral("/");
+    EXPECT_EQ(bench::pinout_picture(other, QStringLiteral("74LS00")), other + QStringLiteral("ICbmp/74LS00.bmp"));
 }
 
 TEST(DataFolder, InstalledProgramsTakeTheShareFolderAndBuiltOnesTheirOwn) {

@@ -91,6 +91,21 @@ TEST(GeneratedPictures, TheDisplayModuleHasItsDiagram) {
     EXPECT_EQ(bmp_bit_count(path), 24);
 }
 
+// The English interface shows its own pin-out diagrams: one beside every
+// Chinese one, with other words in it.
+TEST(GeneratedPictures, EveryPinOutDiagramHasAnEnglishOneBeside) {
+    QStringList names{QStringLiteral("smgmk")};
+    for (const lgsim::catalogue_entry& chip : lgsim::kCatalogue) names << text_of(chip.model);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const QString path = kRoot.filePath(QStringLiteral("ICbmp/en/") + name + ".bmp");
+        const QImage english(path);
+        ASSERT_FALSE(english.isNull());
+        EXPECT_EQ(bmp_bit_count(path), 24);
+        EXPECT_NE(english, QImage(pinout_path(name)));
+    }
+}
+
 TEST(GeneratedPictures, DisplayFaceLetsEverySegmentThroughWhereTheBenchLightsIt) {
     for (const lgsim::catalogue_entry& chip : lgsim::kCatalogue) {
         if (chip.chip_class != 4) continue;
