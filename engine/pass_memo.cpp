@@ -135,6 +135,7 @@ void pass_memo::size_tables(const engine_tables& t, const pass_plan& plan) {
     // Kept runs stay good for as long as the plan they were made under.
     if (kept_plan_ != plan.generation() || kept_runs_.size() != static_cast<std::size_t>(chips_) + 1) {
         kept_runs_.assign(static_cast<std::size_t>(chips_) + 1, {});
+        kept_hashes_.assign(static_cast<std::size_t>(chips_) + 1, {});
         next_kept_.assign(static_cast<std::size_t>(chips_) + 1, 0);
         kept_total_ = 0;
         kept_plan_ = plan.generation();
@@ -331,13 +332,16 @@ void pass_memo::finish_unit(engine_tables& t, const pass_plan& plan, int chip, b
     const unit_record& u = units_[static_cast<std::size_t>(chip)];
     if (key_ready_ && u.chips == key_chips_) {
         std::vector<kept_run>& runs = kept_runs_[static_cast<std::size_t>(chip)];
+        std::vector<std::uint64_t>& hashes = kept_hashes_[static_cast<std::size_t>(chip)];
         kept_run* slot = nullptr;
         if (static_cast<int>(runs.size()) < kRunsPerUnit && kept_total_ < kMostKeptRuns) {
             slot = &runs.emplace_back();
+            hashes.push_back(key_hash_);
             ++kept_total_;
         } else if (!runs.empty()) {
             int& next = next_kept_[static_cast<std::size_t>(chip)];
             slot = &runs[static_cast<std::size_t>(next)];
+            hashes[static_cast<std::size_t>(next)] = key_hash_;
             next = (next + 1) % static_cast<int>(runs.size());
         }
         if (slot != nullptr) {
@@ -444,13 +448,22 @@ void pass_memo::gather_key(const engine_tables& t, const unit_record& u) {
             *key++ = static_cast<std::int32_t>(static_cast<std::uint16_t>(state[p]) | static_cast<std::uint32_t>(mark) << 16);
             *key++ = values[p];
         }
-    // Two key values at a time into the hash.
+    // Two key values at a time into the hash, along two lanes so that the
+    // multiplications of one need not wait for the other's.
+    const auto pair_at = [this](std::size_t k) {
+        return static_cast<std::uint32_t>(key_[k]) | static_cast<std::uint64_t>(static_cast<std::uint32_t>(key_[k + 1])) << 32;
+    };
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
     std::uint64_t hash = 1469598103934665603ull;
+    std::uint64_t other = 0x2545F4914F6CDD1Dull;
     std::size_t k = 0;
-    for (; k + 1 < size; k += 2)
-        hash = (hash ^ (static_cast<std::uint32_t>(key_[k]) | static_cast<std::uint64_t>(static_cast<std::uint32_t>(key_[k + 1])) << 32)) *
-               0x9E3779B97F4A7C15ull;
-    if (k < size) hash = (hash ^ static_cast<std::uint32_t>(key_[k])) * 0x9E3779B97F4A7C15ull;
+    for (; k + 3 < size; k += 4) {
+        hash = (hash ^ pair_at(k)) * kMultiplier;
+        other = (other ^ pair_at(k + 2)) * kMultiplier;
+    }
+    for (; k + 1 < size; k += 2) hash = (hash ^ pair_at(k)) * kMultiplier;
+    if (k < size) hash = (hash ^ static_cast<std::uint32_t>(key_[k])) * kMultiplier;
+    hash = (hash ^ (other + (other >> 27))) * kMultiplier;
     key_hash_ = hash ^ (hash >> 29);
     key_chips_ = u.chips;
     key_ready_ = true;
@@ -463,8 +476,13 @@ bool pass_memo::reuse_earlier_run(engine_tables& t, const pass_plan& plan, int c
     const unit_record& u = units_[static_cast<std::size_t>(chip)];
     if (u.chips.empty()) return false;
     gather_key(t, u);
-    for (kept_run& k : kept_runs_[static_cast<std::size_t>(chip)]) {
-        if (k.hash != key_hash_ || k.record.chips != u.chips || k.key != key_) continue;
+    // The hashes first, side by side; a run whose hash matches is compared whole.
+    const std::vector<std::uint64_t>& hashes = kept_hashes_[static_cast<std::size_t>(chip)];
+    std::vector<kept_run>& runs = kept_runs_[static_cast<std::size_t>(chip)];
+    for (std::size_t at = 0; at < hashes.size(); ++at) {
+        if (hashes[at] != key_hash_) continue;
+        kept_run& k = runs[at];
+        if (k.record.chips != u.chips || k.key != key_) continue;
         // The same cells as then: the run did what it would do now.
         ++statistics_.units_reused;
         unit_record& run = fresh_run_;

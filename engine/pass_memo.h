@@ -145,6 +145,7 @@ private:
     unit_record fresh_run_;      // scratch: the running unit's record
 
     std::vector<std::vector<kept_run>> kept_runs_;  // per chip
+    std::vector<std::vector<std::uint64_t>> kept_hashes_;  // per chip: the hashes of its kept runs, side by side
     std::vector<int> next_kept_;                    // per chip: the run to replace next
     int kept_total_ = 0;
     std::uint64_t kept_plan_ = 0;  // the plan generation the kept runs belong to
