@@ -6,7 +6,9 @@
 #include <QRectF>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "bench_model.h"
@@ -49,6 +51,39 @@ inline double view_twips_of_instrument(const QWidget* w, double instrument_twips
 }
 inline double instrument_twips_of_view(const QWidget* w, double view_twips) {
     return kFileScale.to_twips(scale_of(w).to_pixels(view_twips));
+}
+
+// Where an instrument and its two probes stand, taken before the view's
+// scale changes and put back at the new one: the instrument's top left from
+// the board's and the probes' top lefts, board twips.
+struct held_place {
+    board_point instrument;
+    std::array<board_point, 2> probes;
+};
+
+inline held_place place_of(const QWidget* board, const QWidget* instrument,
+                           const std::array<picture_control*, 2>& probes) {
+    const QRectF on_board = twips_geometry(board);
+    const QRectF body = twips_geometry(instrument);
+    held_place held{{body.left() - on_board.left(), body.top() - on_board.top()}, {}};
+    for (std::size_t k = 0; k < probes.size(); ++k) {
+        const QRectF probe = twips_geometry(probes[k]);
+        held.probes[k] = {probe.left(), probe.top()};
+    }
+    return held;
+}
+
+// A probe's top left, board twips: where it was held, or where it stands.
+inline board_point probe_top_left(const std::optional<held_place>& held, std::size_t k, const QWidget* probe) {
+    if (held) return held->probes[k];
+    const QRectF now = twips_geometry(probe);
+    return {now.left(), now.top()};
+}
+
+// The instrument back at its held place beside the board, at the board's scale.
+inline void put_back(const held_place& held, const QWidget* board, QWidget* instrument) {
+    const view_scale& scale = scale_of(board);
+    instrument->move(board->pos() + QPoint(px(scale, held.instrument.x), px(scale, held.instrument.y)));
 }
 
 // Shown unless hidden explicitly, whether or not its window is on screen yet.

@@ -116,26 +116,16 @@ void meter_on_bench::board_redrawn(int mode) {
     draw_leads();
 }
 
-void meter_on_bench::hold_place() {
-    const QRectF board = twips_geometry(around_.board);
-    const QRectF meter = twips_geometry(meter_);
-    held_ = held_place{{meter.left() - board.left(), meter.top() - board.top()}, {}};
-    for (int k = 0; k < 2; ++k) {
-        const QRectF probe = twips_geometry(probes_[k]);
-        held_->probes[k] = {probe.left(), probe.top()};
-    }
-}
+void meter_on_bench::hold_place() { held_ = place_of(around_.board, meter_, probes_); }
 
 void meter_on_bench::rescale() {
     const view_scale& scale = scale_of(around_.board);
-    for (int k = 0; k < 2; ++k) {
-        const board_point at = held_ ? held_->probes[k] : board_point{twips_geometry(probes_[k]).left(),
-                                                                      twips_geometry(probes_[k]).top()};
+    for (std::size_t k = 0; k < probes_.size(); ++k) {
+        const board_point at = probe_top_left(held_, k, probes_[k]);
         probes_[k]->setGeometry(twips_rect(scale, at.x, at.y, art::kMeterProbeWidth, art::kMeterProbeHeight));
         shape_probe(probes_[k], pictures_[k]);
     }
-    if (held_)
-        meter_->move(around_.board->pos() + QPoint(px(scale, held_->meter.x), px(scale, held_->meter.y)));
+    if (held_) put_back(*held_, around_.board, meter_);
     held_.reset();
 }
 

@@ -68,13 +68,7 @@ private:
     int in_hand_ = -1;
     bool inverted_ = false;   // leads in exclusive-or while something is dragged
     int range_seen_ = 0;      // the range knob's position at the last press on the meter
-    // Held across a change of view: the meter's top left from the board's and
-    // the probes' top lefts, board twips.
-    struct held_place {
-        board_point meter;
-        std::array<board_point, 2> probes;
-    };
-    std::optional<held_place> held_;
+    std::optional<held_place> held_;  // across a change of view
 };
 
 }  // namespace bench

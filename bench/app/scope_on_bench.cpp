@@ -121,25 +121,16 @@ void scope_on_bench::board_redrawn(int mode) {
     draw_lead();
 }
 
-void scope_on_bench::hold_place() {
-    const QRectF board = twips_geometry(around_.board);
-    const QRectF scope = twips_geometry(scope_);
-    held_place_ = held_place{{scope.left() - board.left(), scope.top() - board.top()}, {}};
-    for (int k = 0; k < 2; ++k) {
-        const QRectF probe = twips_geometry(probes_[k]);
-        held_place_->probes[k] = {probe.left(), probe.top()};
-    }
-}
+void scope_on_bench::hold_place() { held_place_ = place_of(around_.board, scope_, probes_); }
 
 void scope_on_bench::rescale() {
     const view_scale& scale = scale_of(around_.board);
-    for (int k = 0; k < 2; ++k) {
-        const QRectF now = twips_geometry(probes_[k]);
-        const board_point at = held_place_ ? held_place_->probes[k] : board_point{now.left(), now.top()};
+    for (std::size_t k = 0; k < probes_.size(); ++k) {
+        const board_point at = probe_top_left(held_place_, k, probes_[k]);
         probes_[k]->setGeometry(twips_rect(scale, at.x, at.y, art::kScopeProbeWidth, art::kScopeProbeHeight));
         shape_probe(probes_[k], picture_);
     }
-    if (held_place_) scope_->move(around_.board->pos() + QPoint(px(scale, held_place_->scope.x), px(scale, held_place_->scope.y)));
+    if (held_place_) put_back(*held_place_, around_.board, scope_);
     held_place_.reset();
 }
 

@@ -77,13 +77,7 @@ private:
     bool in_hand_ = false;
     board_point probe_grab_;
     bool inverted_ = false;
-    // Held across a change of view, board twips: the oscilloscope's top left
-    // from the board's and the probes' top lefts.
-    struct held_place {
-        board_point scope;
-        std::array<board_point, 2> probes;
-    };
-    std::optional<held_place> held_place_;
+    std::optional<held_place> held_place_;  // across a change of view
 };
 
 }  // namespace bench
