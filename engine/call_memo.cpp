@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "cell_differences.h"
 
 namespace lgsim {
 
 namespace {
 
-constexpr int kPinRows = 61;
+constexpr int kPinRows = kMaxPinNumber + 1;
 
 // Calls between two looks at how often the memory answers, at first; a
 // trial that finds too few answers doubles the next one (up to kLongestTrial),
@@ -41,41 +39,14 @@ std::uint64_t hash_of(const value_code* cells, std::size_t n) {
     return hash ^ (hash >> 31);
 }
 
-// Calls found(k) for every k below n where a[k] and b[k] differ. Between
-// two calls almost nothing differs, so blocks of 32 cells are compared at
-// once, and within a block that differs, eight at a time.
-template <typename Found>
-void for_each_difference(const value_code* a, const value_code* b, std::size_t n, Found found) {
-    std::size_t k = 0;
-#if defined(__SSE2__)
-    const auto differing = [&](std::size_t at) {
-        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + at));
-        const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + at));
-        return static_cast<unsigned>(~_mm_movemask_epi8(_mm_cmpeq_epi16(x, y))) & 0xFFFFu;
-    };
-    const auto report = [&](std::size_t at, unsigned bytes) {
-        for (; bytes != 0; bytes &= bytes - 1, bytes &= bytes - 1)  // two bits per cell
-            found(at + static_cast<std::size_t>(__builtin_ctz(bytes)) / 2);
-    };
-    for (; k + 32 <= n; k += 32) {
-        const unsigned d0 = differing(k), d1 = differing(k + 8), d2 = differing(k + 16), d3 = differing(k + 24);
-        if ((d0 | d1 | d2 | d3) == 0) continue;
-        report(k, d0);
-        report(k + 8, d1);
-        report(k + 16, d2);
-        report(k + 24, d3);
-    }
-    for (; k + 8 <= n; k += 8) report(k, differing(k));
-#endif
-    for (; k < n; ++k)
-        if (a[k] != b[k]) found(k);
+// The argument cells of a circuit of `chips` chips and nodes 0..`nodes`.
+std::size_t cells_of(int chips, int nodes) {
+    return 2 * static_cast<std::size_t>(nodes + 1) + static_cast<std::size_t>(chips) * kPinRows;
 }
 
 }  // namespace
 
-std::size_t call_memo::argument_cells() const {
-    return 2 * static_cast<std::size_t>(nodes_ + 1) + static_cast<std::size_t>(chips_) * kPinRows;
-}
+std::size_t call_memo::argument_cells() const { return cells_of(chips_, nodes_); }
 
 bool call_memo::same_circuit(const arguments& a) const {
     if (a.chips != chips_ || a.nodes != nodes_) return false;
@@ -144,7 +115,7 @@ bool call_memo::answer(const arguments& a) {
         forget_position();
         return false;
     }
-    if (2 * static_cast<std::size_t>(a.nodes + 1) + static_cast<std::size_t>(a.chips) * kPinRows > kLargestState) {
+    if (cells_of(a.chips, a.nodes) > kLargestState) {
         forget_position();
         return false;
     }
@@ -215,7 +186,6 @@ std::int32_t call_memo::state_of(const std::vector<value_code>& content) {
     state s;
     s.content_at = contents_.size();
     s.size = static_cast<std::uint32_t>(content.size());
-    s.hash = hash;
     s.same_hash = same;
     contents_.insert(contents_.end(), content.begin(), content.end());
     const auto id = static_cast<std::int32_t>(states_.size());
@@ -226,7 +196,7 @@ std::int32_t call_memo::state_of(const std::vector<value_code>& content) {
 
 void call_memo::learn(const arguments& a, const trace_lists& trace_after) {
     if (!enabled_ || resting_) return;
-    if (2 * static_cast<std::size_t>(a.nodes + 1) + static_cast<std::size_t>(a.chips) * kPinRows > kLargestState) {
+    if (cells_of(a.chips, a.nodes) > kLargestState) {
         forget_position();
         return;
     }

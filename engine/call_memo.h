@@ -14,7 +14,7 @@
 // An answered call leaves the tables as an earlier call left them. Whatever
 // reads them next (the next call that runs, or anything outside a call)
 // first has them made current: the trace lists of the state are put back,
-// and for readers the answered call is passed again in full (pass_again).
+// and for readers the answered call is passed again in full.
 //
 // Where states hardly ever come round, recording them costs more than it
 // saves: the memory then rests for a while and tries again later.
@@ -77,7 +77,7 @@ public:
 
 private:
     struct cell_value {
-        std::int32_t cell;  // index into the argument cells (argument_cell)
+        std::int32_t cell;  // index into the argument cells (argument_cells)
         std::int32_t value;
     };
     struct step {
@@ -88,7 +88,6 @@ private:
     struct state {
         std::size_t content_at = 0;  // in contents_
         std::uint32_t size = 0;
-        std::uint64_t hash = 0;
         std::int32_t same_hash = -1;  // the next state with this hash
         std::vector<step> steps;
     };

@@ -311,12 +311,16 @@ void catch_up_for_a_reader(engine_state& s) {
 
 // Anything but sim reading or writing the tables sees them as the plain pass
 // leaves them, and the next call passes everything again.
-void leave_memo(engine_state& s) {
-    if (detail::current_tables != &s.tables || s.in_pass) return;
+void leave_memories(engine_state& s) {
     catch_up_for_a_reader(s);
     s.memo.complete(s.tables);
     s.memo.forget();
     s.calls.forget_position();
+}
+
+void leave_memo(engine_state& s) {
+    if (detail::current_tables != &s.tables || s.in_pass) return;
+    leave_memories(s);
 }
 
 }  // namespace
@@ -489,10 +493,7 @@ std::int16_t shuzhi::sim(std::int16_t chip_number, std::int16_t max_node_number,
 
 void shuzhi::VcalIcAll() {
     engine_state& s = state();
-    catch_up_for_a_reader(s);
-    s.memo.complete(s.tables);
-    s.memo.forget();
-    s.calls.forget_position();
+    leave_memories(s);
     if (!s.plan.describes(s.tables)) rebuild_plan(s);
     run_pass(s);
 }

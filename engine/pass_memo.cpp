@@ -1,5 +1,7 @@
 #include "pass_memo.h"
 
+#include "cell_differences.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -17,21 +19,6 @@ constexpr value_code kUnsettled = 1;
 
 std::int32_t value_part(std::int32_t entry_reading) {
     return static_cast<value_code>(static_cast<std::uint16_t>(entry_reading & 0xFFFF));
-}
-
-// Calls found(k) for every k below n where a[k] and b[k] differ, looking at
-// blocks of them at a time: between calls of a bench almost nothing differs.
-template <typename Found>
-void for_each_difference(const value_code* a, const value_code* b, int n, Found found) {
-    constexpr int kBlock = 16;
-    int k = 0;
-    for (; k + kBlock <= n; k += kBlock) {
-        if (std::memcmp(a + k, b + k, sizeof(value_code) * kBlock) == 0) continue;
-        for (int i = k; i < k + kBlock; ++i)
-            if (a[i] != b[i]) found(i);
-    }
-    for (; k < n; ++k)
-        if (a[k] != b[k]) found(k);
 }
 
 void add_sorted(std::vector<int>& list, int unit) {
@@ -248,18 +235,14 @@ void pass_memo::begin_continued_call(engine_tables& t, const pass_plan& plan,
         if (cell < nodes_ && v_node[static_cast<std::size_t>(cell)] == last_values_[static_cast<std::size_t>(cell)])
             node_starts(cell);  // unchanged by the caller, changed by the previous call
     const std::size_t state_cells = static_cast<std::size_t>(chips_) * kPinRows;
-    if (std::memcmp(v_chip_pin.data() + kPinRows, t.pin_state.data() + kPinRows,
-                    sizeof(value_code) * state_cells) != 0) {
-        for_each_difference(v_chip_pin.data() + kPinRows, t.pin_state.data() + kPinRows,
-                            static_cast<int>(state_cells), [&](int k) {
-                                const std::int32_t index = kPinRows + k;
-                                const std::int32_t cell = nodes_ + index;
-                                value_code& now = t.pin_state.data()[index];
-                                const std::int32_t start_then = previous_start(cell, now);
-                                now = v_chip_pin.data()[index];
-                                if (now != start_then) deviate(t, cell, start_then, 0);
-                            });
-    }
+    for_each_difference(v_chip_pin.data() + kPinRows, t.pin_state.data() + kPinRows, state_cells, [&](std::size_t k) {
+        const auto index = static_cast<std::int32_t>(kPinRows + k);
+        const std::int32_t cell = nodes_ + index;
+        value_code& now = t.pin_state.data()[index];
+        const std::int32_t start_then = previous_start(cell, now);
+        now = v_chip_pin.data()[index];
+        if (now != start_then) deviate(t, cell, start_then, 0);
+    });
     for (const auto& [cell, start] : net_changes_) {
         if (cell < nodes_) continue;  // every node was compared above
         if (reading(t, cell) != start) deviate(t, cell, start, 0);
