@@ -22,6 +22,19 @@ auto& checked_at(T& vec, int index, const char* what) {
     return vec[static_cast<std::size_t>(index)];
 }
 
+// True when the arrays hold everything a call of `chips` chips and nodes
+// 0..`nodes` reads and writes: names 0..chips, nodes 0..nodes in both node
+// arrays, and pins 0..60 (no more) of chips 0..chips in both pin arrays.
+inline bool arguments_hold(int chips, int nodes, const std::vector<std::string>& chip_model,
+                           const PinArray& chip_pin_number, const std::vector<value_code>& v_node_in,
+                           const std::vector<value_code>& v_node, const PinArray& v_chip_pin) {
+    constexpr int kPinRows = kMaxPinNumber + 1;
+    return static_cast<int>(v_node_in.size()) > nodes && static_cast<int>(v_node.size()) > nodes &&
+           static_cast<int>(chip_model.size()) > chips && chip_pin_number.pin_count() == kPinRows &&
+           v_chip_pin.pin_count() == kPinRows && chip_pin_number.chip_count() > chips &&
+           v_chip_pin.chip_count() > chips;
+}
+
 // State unknown: pins 1..60 of chips 1..chips of v_chip_pin become -1.
 void forget_pin_states(PinArray& v_chip_pin, int chips);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "argument_copy.h"
 #include "cell_differences.h"
 
 namespace lgsim {
@@ -106,16 +107,10 @@ void call_memo::gather_changes(const arguments& a, const value_code* content) {
 bool call_memo::answer(const arguments& a) {
     from_ = -1;
     if (!enabled_) return false;
-    const bool shaped = a.chips >= 1 && static_cast<int>(a.chip_model.size()) > a.chips &&
-                        static_cast<int>(a.v_node_in.size()) > a.nodes &&
-                        static_cast<int>(a.v_node.size()) > a.nodes && a.nodes >= 0 &&
-                        a.chip_pin_number.pin_count() == kPinRows && a.v_chip_pin.pin_count() == kPinRows &&
-                        a.chip_pin_number.chip_count() > a.chips && a.v_chip_pin.chip_count() > a.chips;
-    if (!shaped) {
-        forget_position();
-        return false;
-    }
-    if (cells_of(a.chips, a.nodes) > kLargestState) {
+    // Arrays too small for the call (it will fail), or a state too large to keep.
+    if (a.chips < 1 || a.nodes < 0 ||
+        !arguments_hold(a.chips, a.nodes, a.chip_model, a.chip_pin_number, a.v_node_in, a.v_node, a.v_chip_pin) ||
+        cells_of(a.chips, a.nodes) > kLargestState) {
         forget_position();
         return false;
     }

@@ -506,7 +506,7 @@ void complete_tables() {
 }
 
 void set_pass_way(pass_way way) {
-    state().choice.force(way == pass_way::memory ? 1 : way == pass_way::plain ? -1 : 0);
+    state().choice.force(way);
 }
 
 void set_call_memory(bool on) {

@@ -11,17 +11,19 @@
 #include <algorithm>
 #include <chrono>
 
+#include "engine_tables.h"
+
 namespace lgsim {
 
 class pass_choice {
 public:
     // Whether this call should use (or start) the pass memory.
     bool memo() const {
-        if (forced_ != 0) return forced_ > 0;
+        if (way_ != pass_way::by_cost) return way_ == pass_way::memory;
         return trying_ ? !memo_ : memo_;
     }
-    // Tests fix the way: 1 the memory, -1 the plain pass, 0 by cost.
-    void force(int way) { forced_ = way; }
+    // Tests fix the way.
+    void force(pass_way way) { way_ = way; }
 
     // After every call.
     void call_done() {
@@ -59,7 +61,7 @@ private:
     }
 
     int stretch_ = kStretch;
-    int forced_ = 0;
+    pass_way way_ = pass_way::by_cost;
     bool memo_ = true;
     bool trying_ = false;
     int calls_ = 0;

@@ -1,5 +1,6 @@
 #include "pass_memo.h"
 
+#include "argument_copy.h"
 #include "cell_differences.h"
 
 #include <algorithm>
@@ -179,12 +180,7 @@ bool pass_memo::continues(const engine_tables& t, int chips, int nodes, const st
                           const PinArray& chip_pin_number, const std::vector<value_code>& v_node_in,
                           const std::vector<value_code>& v_node, const PinArray& v_chip_pin) const {
     if (!ready_ || chips != chips_ || nodes + 1 != nodes_ || t.chip_count != chips) return false;
-    if (static_cast<int>(v_node_in.size()) <= nodes || static_cast<int>(v_node.size()) <= nodes ||
-        static_cast<int>(chip_model.size()) <= chips)
-        return false;
-    if (chip_pin_number.pin_count() != kPinRows || v_chip_pin.pin_count() != kPinRows ||
-        chip_pin_number.chip_count() <= chips || v_chip_pin.chip_count() <= chips)
-        return false;
+    if (!arguments_hold(chips, nodes, chip_model, chip_pin_number, v_node_in, v_node, v_chip_pin)) return false;
     for (int chip = 1; chip <= chips; ++chip)
         if (chip_model[chip] != names_[chip]) return false;
     // The same nodes on the same pins: then they all lie within the node table.
