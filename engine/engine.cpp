@@ -194,13 +194,13 @@ void run_units(engine_state& s) {
             s.memo.replay(t, chip);
             continue;
         }
-        if (s.memo.reuse_earlier_run(t, s.plan, chip)) continue;
+        if (s.memo.reuse_earlier_run(t, chip)) continue;
         {
             const listening recording(t, s.memo.start_unit(chip));
             s.trace_grew = false;
             for (int k = first; k < end; ++k) run_step(s, steps[static_cast<std::size_t>(k)]);
         }
-        s.memo.finish_unit(t, s.plan, chip, s.trace_grew);
+        s.memo.finish_unit(t, chip, s.trace_grew);
     }
 }
 

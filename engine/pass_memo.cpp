@@ -138,7 +138,6 @@ void pass_memo::size_tables(const engine_tables& t, const pass_plan& plan) {
         std::sort(nodes.begin(), nodes.end());
         nodes.erase(std::unique(nodes.begin(), nodes.end()), nodes.end());
     }
-    (void)plan;
     net_changes_.clear();
     marks_taken_.clear();
 }
@@ -280,8 +279,7 @@ void pass_memo::index_unit(int chip, bool add) {
                 : remove_sorted(node_units_[static_cast<std::size_t>(n)], chip);
 }
 
-void pass_memo::finish_unit(engine_tables& t, const pass_plan& plan, int chip, bool appended_to_trace) {
-    (void)plan;
+void pass_memo::finish_unit(engine_tables& t, int chip, bool appended_to_trace) {
     const std::uint32_t stamp = ++unit_stamp_;
     unit_record& run = fresh_run_;
 
@@ -324,7 +322,6 @@ void pass_memo::finish_unit(engine_tables& t, const pass_plan& plan, int chip, b
             next = (next + 1) % static_cast<int>(runs.size());
         }
         if (slot != nullptr) {
-            slot->hash = key_hash_;
             slot->key = key_;
             slot->record = u;
         }
@@ -448,8 +445,7 @@ void pass_memo::gather_key(const engine_tables& t, const unit_record& u) {
     key_ready_ = true;
 }
 
-bool pass_memo::reuse_earlier_run(engine_tables& t, const pass_plan& plan, int chip) {
-    (void)plan;
+bool pass_memo::reuse_earlier_run(engine_tables& t, int chip) {
     key_ready_ = false;
     if (full_) return false;
     const unit_record& u = units_[static_cast<std::size_t>(chip)];

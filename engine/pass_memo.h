@@ -61,12 +61,12 @@ public:
     // A unit that must run may have run before from exactly the cells it
     // would read now (counters and registers go round the same states): that
     // run's changes are then made instead of running it. True when it was.
-    bool reuse_earlier_run(engine_tables& t, const pass_plan& plan, int chip);
+    bool reuse_earlier_run(engine_tables& t, int chip);
     // The unit of a chip that need not run: its changing writes made again.
     void replay(engine_tables& t, int chip);
     // Around a unit that runs.
     write_recorder& start_unit(int chip);
-    void finish_unit(engine_tables& t, const pass_plan& plan, int chip, bool appended_to_trace);
+    void finish_unit(engine_tables& t, int chip, bool appended_to_trace);
 
     // A continued call's results: the node values and pin-state memory that changed.
     void write_back(const engine_tables& t, std::vector<value_code>& v_node, PinArray& v_chip_pin);
@@ -99,7 +99,6 @@ private:
 
     // A run kept for reuse: everything it could read before it ran, and what it did.
     struct kept_run {
-        std::uint64_t hash = 0;
         std::vector<std::int32_t> key;
         unit_record record;
     };
@@ -141,7 +140,6 @@ private:
     std::vector<std::uint8_t> dirty_;
 
     write_recorder recorder_;
-    std::vector<effect> fresh_;  // scratch: the running unit's first writes
     unit_record fresh_run_;      // scratch: the running unit's record
 
     std::vector<std::vector<kept_run>> kept_runs_;  // per chip
