@@ -36,6 +36,7 @@
 #include "circuit_state.h"
 #include "seat_search.h"
 #include "shuzhi.h"
+#include "value_codes.h"
 
 namespace bench {
 
@@ -258,7 +259,7 @@ public:
     // The value at pin j of chip k after the latest evaluation step.
     lgsim::value_code pin_reading(int pin, int chip) const;
     int max_node_number() const { return max_node_number_; }
-    lgsim::value_code node_value(int node) const;
+    lgsim::value_code node_value(int node) const { return valid_node(node) ? v_node_[node] : lgsim::kNoDrive; }
     lgsim::value_code node_drive(int node) const;
     int node_of_pin(int pin, int chip) const;
     bool new_circuit() const { return new_circuit_; }
@@ -291,7 +292,7 @@ private:
     void apply_power_state();
     void indicators_off();
     void display_update();
-    bool valid_node(int node) const;
+    bool valid_node(int node) const { return node >= 0 && node <= max_node_number_; }
     void drive_terminal_codes();
     bool engine_call();
     void set_point(int row, int column, lgsim::value_code code);

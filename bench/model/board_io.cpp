@@ -159,14 +159,11 @@ void bench_model::display_update() {
     // An LED lights for a high node: code 1, or 3, a rising edge taken on a
     // high node. The last wire ending on it decides; one that no wire
     // reaches keeps its state.
-    const auto value_of = [this](int node) {
-        return node >= 0 && node <= max_node_number_ ? v_node_[static_cast<std::size_t>(node)] : lgsim::kNoDrive;
-    };
     std::array<lgsim::value_code, kGridColumns>& led_row = point_values_[kLedRow];
     for (int k = 0; k < kLedCount; ++k) {
         const std::vector<int>& nodes = l.led_nodes[static_cast<std::size_t>(k)];
         if (nodes.empty()) continue;
-        const lgsim::value_code value = value_of(nodes.back());
+        const lgsim::value_code value = node_value(nodes.back());
         led_row[static_cast<std::size_t>(k)] = value;
         leds_[k] = power_ && (value == lgsim::kHigh || value == lgsim::kRisingEdge);
     }
@@ -177,7 +174,7 @@ void bench_model::display_update() {
         if (wire_count() > 0) {
             for (int c = kDigit1CommonColumn; c <= kLastSegmentColumn; ++c) {
                 const int node = l.module_nodes[static_cast<std::size_t>(c - kDigit1CommonColumn)];
-                led_row[static_cast<std::size_t>(c)] = node < 0 ? lgsim::kFloating : lgsim::level_of_code(value_of(node));
+                led_row[static_cast<std::size_t>(c)] = node < 0 ? lgsim::kFloating : lgsim::level_of_code(node_value(node));
             }
         }
         const int commons[2] = {kDigit1CommonColumn, kDigit2CommonColumn};

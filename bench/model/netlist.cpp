@@ -1,13 +1,11 @@
 // The netlist driver: node numbers for wires and chip pins, the board's codes
 // onto the nodes, and the engine call with the readings it leaves.
-#include <algorithm>
-#include <cstdint>
-#include <cstring>
 #include <exception>
 #include <map>
 #include <utility>
 
 #include "bench_model.h"
+#include "cell_differences.h"
 #include "value_codes.h"
 
 namespace bench {
@@ -52,12 +50,6 @@ private:
 };
 
 }  // namespace
-
-bool bench_model::valid_node(int node) const { return node >= 0 && node <= max_node_number_; }
-
-lgsim::value_code bench_model::node_value(int node) const {
-    return valid_node(node) ? v_node_[node] : lgsim::kNoDrive;
-}
 
 lgsim::value_code bench_model::node_drive(int node) const {
     return valid_node(node) ? v_node_in_[node] : lgsim::kNoDrive;
@@ -167,25 +159,13 @@ void bench_model::update_pin_readings() {
         readings_follow_nodes_ = true;
         return;
     }
-    // Four node values at a time: most are as they were.
+    // Only the nodes whose values changed, found a block at a time: most are as they were.
     const board_links& l = links();
-    const std::size_t count = v_node_.size();
-    const lgsim::value_code* now = v_node_.data();
     lgsim::value_code* synced = synced_nodes_.data();
-    for (std::size_t first = 0; first < count; first += 4) {
-        const std::size_t end = std::min(first + 4, count);
-        if (end - first == 4) {
-            std::uint64_t a, b;
-            std::memcpy(&a, now + first, sizeof a);
-            std::memcpy(&b, synced + first, sizeof b);
-            if (a == b) continue;
-        }
-        for (std::size_t n = first; n < end; ++n) {
-            if (now[n] == synced[n]) continue;
-            synced[n] = now[n];
-            for (int k = l.first[n]; k < l.first[n + 1]; ++k) readings[l.pins[static_cast<std::size_t>(k)]] = now[n];
-        }
-    }
+    lgsim::for_each_difference(v_node_.data(), synced, v_node_.size(), [&](std::size_t n) {
+        synced[n] = v_node_[n];
+        for (int k = l.first[n]; k < l.first[n + 1]; ++k) readings[l.pins[static_cast<std::size_t>(k)]] = v_node_[n];
+    });
 }
 
 bool bench_model::engine_call() {
