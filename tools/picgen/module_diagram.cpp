@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "board_geometry.h"
+#include "display_geometry.h"
 #include "diagram_fonts.h"
 #include "diagram_panels.h"
 #include "diagram_style.h"
@@ -17,27 +18,11 @@ namespace picgen {
 
 namespace {
 
-// The module as it is drawn on the board, in board twips: digit 1's segment
-// lines; digit 2 is the same digit 470 twips to the right, with its own upper
-// left, middle and point lines.
-struct module_segment {
-    const char* letter;
-    QLineF digit1;
-    QLineF digit2;  // before the shift
-};
+// The module's segment letters, in the order of its segment columns; the
+// lines are where the bench draws them (display_geometry.h).
+constexpr std::array<const char*, 8> kSegmentLetters{"a", "b", "c", "d", "e", "f", "g", "dp"};
 
 constexpr double kDigit2Shift = 470;
-
-const std::array<module_segment, 8> kModuleSegments{{
-    {"a", {9545, 2460, 9675, 2460}, {9545, 2460, 9675, 2460}},
-    {"b", {9720, 2490, 9690, 2630}, {9720, 2490, 9690, 2630}},
-    {"c", {9683, 2690, 9653, 2830}, {9683, 2690, 9653, 2830}},
-    {"d", {9470, 2870, 9620, 2870}, {9470, 2870, 9620, 2870}},
-    {"e", {9460, 2690, 9430, 2830}, {9460, 2690, 9430, 2830}},
-    {"f", {9500, 2490, 9460, 2630}, {9490, 2490, 9460, 2630}},
-    {"g", {9520, 2650, 9640, 2650}, {9520, 2660, 9640, 2660}},
-    {"dp", {9720, 2870, 9730, 2870}, {9720, 2850, 9730, 2850}},
-}};
 
 // Terminals of the module on grid row 35.
 constexpr int kCommonColumns[2] = {bench::kDigit1CommonColumn, bench::kDigit2CommonColumn};
@@ -81,9 +66,10 @@ void paint_module(QPainter& p, QPoint at) {
     const digit_style style{7, kLitSegmentColour, kSegmentLabelColour, diagram_font(kTableFontSize, true)};
     for (int digit = 0; digit < 2; ++digit) {
         std::vector<digit_segment> segments;
-        for (const module_segment& s : kModuleSegments)
-            segments.push_back({QString::fromLatin1(s.letter),
-                                digit == 0 ? s.digit1 : s.digit2.translated(kDigit2Shift, 0)});
+        for (std::size_t k = 0; k < kSegmentLetters.size(); ++k) {
+            const bench::segment_line& s = bench::kModuleSegmentLines[static_cast<std::size_t>(digit)][k];
+            segments.push_back({QString::fromLatin1(kSegmentLetters[k]), QLineF(s.from.x, s.from.y, s.to.x, s.to.y)});
+        }
         draw_labelled_digit(p, segments, map, style);
     }
 
@@ -106,7 +92,7 @@ void paint_module(QPainter& p, QPoint at) {
     };
     for (int column = bench::kFirstSegmentColumn; column <= bench::kLastSegmentColumn; ++column) {
         const QPointF centre = draw_terminal(column);
-        const QString name = QString::fromLatin1(kModuleSegments[column - bench::kFirstSegmentColumn].letter);
+        const QString name = QString::fromLatin1(kSegmentLetters[static_cast<std::size_t>(column - bench::kFirstSegmentColumn)]);
         p.setPen(kTextColour);
         p.drawText(QRectF(centre.x() - kRadius - 6 - 40, centre.y() - metrics.height() / 2.0, 40, metrics.height()),
                    Qt::AlignRight | Qt::AlignVCenter, name);
